@@ -1,0 +1,20 @@
+#pragma once
+// The application object: where the program lives, what it is called, and
+// the fields of its version resource.
+#include <string>
+
+namespace Runtime::App {
+
+std::wstring Path();     // the program's folder, without a trailing "\"
+std::wstring EXEName();  // the executable's base name, without ".exe"
+std::wstring Title();    // the program title (the version resource's product name)
+
+int Major();             // version numbers of the version resource
+int Minor();
+int Revision();
+
+// A string of the version resource's first string table ("CompanyName",
+// "FileDescription", "Comments", ...); empty when it is missing.
+std::wstring VersionString(const std::wstring& key);
+
+} // namespace Runtime::App
