@@ -17,6 +17,8 @@ std::string ScreenshotFolder()
 
 std::string SaveWindowScreenshot(HWND wnd, const std::string& name)
 {
+    // Paint everything that is still pending before the capture.
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r{};
     if (!GetWindowRect(wnd, &r)) return {};
     int width = r.right - r.left, height = r.bottom - r.top;

@@ -1,0 +1,321 @@
+#include "runtime/Control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "runtime/ErrorReport.h"
+#include "runtime/Form.h"
+
+namespace Runtime {
+
+namespace {
+
+const wchar_t kControlProp[] = L"Orlenta.Control";
+
+HCURSOR CursorFor(int pointer, HCURSOR custom)
+{
+    switch (pointer) {
+    case 1: return LoadCursorW(nullptr, IDC_ARROW);
+    case 2: return LoadCursorW(nullptr, IDC_CROSS);
+    case 3: return LoadCursorW(nullptr, IDC_IBEAM);
+    case 5: return LoadCursorW(nullptr, IDC_SIZEALL);
+    case 6: return LoadCursorW(nullptr, IDC_SIZENESW);
+    case 7: return LoadCursorW(nullptr, IDC_SIZENS);
+    case 8: return LoadCursorW(nullptr, IDC_SIZENWSE);
+    case 9: return LoadCursorW(nullptr, IDC_SIZEWE);
+    case 10: return LoadCursorW(nullptr, IDC_UPARROW);
+    case 11: return LoadCursorW(nullptr, IDC_WAIT);
+    case 12: return LoadCursorW(nullptr, IDC_NO);
+    case 13: return LoadCursorW(nullptr, IDC_APPSTARTING);
+    case 14: return LoadCursorW(nullptr, IDC_HELP);
+    case 15: return LoadCursorW(nullptr, IDC_SIZEALL);
+    case 99: return custom;
+    default: return nullptr;
+    }
+}
+
+MouseArgs MouseFrom(WPARAM wParam, LPARAM lParam, int button)
+{
+    MouseArgs a;
+    a.Button = button;
+    a.Shift = CurrentShiftState();
+    a.X = GET_X_LPARAM(lParam);
+    a.Y = GET_Y_LPARAM(lParam);
+    if (button == 0) {
+        if (wParam & MK_LBUTTON) a.Button |= ButtonLeft;
+        if (wParam & MK_RBUTTON) a.Button |= ButtonRight;
+        if (wParam & MK_MBUTTON) a.Button |= ButtonMiddle;
+    }
+    return a;
+}
+
+} // namespace
+
+int CurrentShiftState()
+{
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ShiftMask;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= CtrlMask;
+    if (GetKeyState(VK_MENU) < 0) shift |= AltMask;
+    return shift;
+}
+
+Control::Control(Form* form, Control* container, std::wstring name, int index)
+    : form_(form), container_(container), name_(std::move(name)), index_(index)
+{
+    if (form_) {
+        font_ = form_->DefaultFont();
+        form_->Register(this);
+    }
+}
+
+Control::~Control()
+{
+    DestroyControlWindow();
+    if (form_) form_->Unregister(this);
+}
+
+void Control::Guard(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const Error& e) {
+        ReportRunTimeError(e.Number(), e.what());
+    } catch (const std::exception& e) {
+        ReportRunTimeError(0, e.what());
+    }
+}
+
+Control* Control::FromHwnd(HWND wnd)
+{
+    return wnd ? static_cast<Control*>(GetPropW(wnd, kControlProp)) : nullptr;
+}
+
+void Control::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
+                                  int left, int top, int width, int height)
+{
+    HWND parent = container_ ? container_->ClientWindow() : (form_ ? form_->hWnd() : nullptr);
+    left_ = left, top_ = top, width_ = width, height_ = height;
+    if (visible_) style |= WS_VISIBLE;
+    if (!enabled_) style |= WS_DISABLED;
+    HWND wnd = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, left, top,
+                               width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!wnd) throw Error(ErrInvalidCall, "Cannot create the window of control " +
+                                              std::string(name_.begin(), name_.end()));
+    AttachWindow(wnd);
+}
+
+void Control::AttachWindow(HWND wnd)
+{
+    hwnd_ = wnd;
+    SetPropW(wnd, kControlProp, this);
+    SetWindowSubclass(wnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    fontHandle_ = CreateScreenFont(font_);
+    SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.Get()), FALSE);
+}
+
+void Control::DestroyControlWindow()
+{
+    if (!hwnd_) return;
+    HWND wnd = hwnd_;
+    if (form_) form_->RemoveToolTip(wnd);
+    RemoveWindowSubclass(wnd, SubclassProc, 1);
+    RemovePropW(wnd, kControlProp);
+    hwnd_ = nullptr;
+    DestroyWindow(wnd);
+}
+
+void Control::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+void Control::SetVisible(bool visible)
+{
+    visible_ = visible;
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::Move(int left, int top, int width, int height)
+{
+    if (width < 0 || height < 0) Raise(ErrInvalidCall);
+    left_ = left, top_ = top, width_ = width, height_ = height;
+    if (hwnd_) MoveWindow(hwnd_, left, top, width, height, TRUE);
+}
+
+void Control::SetFont(const FontSpec& font)
+{
+    font_ = font;
+    if (!hwnd_) return;
+    ScopedFont made = CreateScreenFont(font_);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    fontHandle_ = std::move(made); // the old font is deleted only once the window no longer uses it
+}
+
+void Control::SetForeColor(OleColor color)
+{
+    foreColor_ = color;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::SetBackColor(OleColor color)
+{
+    backColor_ = color;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH Control::BackBrush()
+{
+    uint32_t rgb = ResolveColor(backColor_);
+    if (!backBrush_ || rgb != backBrushColor_) {
+        backBrush_.Reset(CreateSolidBrush(rgb));
+        backBrushColor_ = rgb;
+    }
+    return backBrush_.Get();
+}
+
+void Control::SetToolTipText(const std::wstring& text)
+{
+    toolTip_ = text;
+    if (form_ && hwnd_) form_->SetToolTip(hwnd_, toolTip_);
+}
+
+void Control::SetMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+}
+
+void Control::SetFocus()
+{
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+bool Control::HasFocus() const
+{
+    HWND focus = GetFocus();
+    return hwnd_ && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
+
+bool Control::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+bool Control::OnReflect(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+bool Control::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonLeft)); break;
+    case WM_RBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonRight)); break;
+    case WM_MBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonMiddle)); break;
+    case WM_LBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonLeft)); break;
+    case WM_RBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonRight)); break;
+    case WM_MBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonMiddle)); break;
+    case WM_MOUSEMOVE: Fire(MouseMove, MouseFrom(wParam, lParam, 0)); break;
+    case WM_SETFOCUS: Fire(GotFocus); break;
+    case WM_KILLFOCUS: Fire(LostFocus); break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (KeyDown) {
+            int key = static_cast<int>(wParam);
+            Fire(KeyDown, key, CurrentShiftState());
+            if (key == 0) { result = 0; return true; } // the handler swallowed the key
+        }
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (KeyUp) {
+            int key = static_cast<int>(wParam);
+            Fire(KeyUp, key, CurrentShiftState());
+            if (key == 0) { result = 0; return true; }
+        }
+        break;
+    case WM_CHAR:
+        if (KeyPress) {
+            int ascii = static_cast<int>(wParam);
+            Fire(KeyPress, ascii);
+            if (ascii == 0) { result = 0; return true; }
+            if (ascii != static_cast<int>(wParam)) {
+                result = DefSubclassProc(hwnd_, msg, static_cast<WPARAM>(ascii), lParam);
+                return true;
+            }
+        }
+        break;
+    case WM_SETCURSOR:
+        if (mousePointer_ != 0 && LOWORD(lParam) == HTCLIENT) {
+            if (HCURSOR c = CursorFor(mousePointer_, mouseIcon_)) {
+                ::SetCursor(c);
+                result = TRUE;
+                return true;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR refData)
+{
+    auto* self = reinterpret_cast<Control*>(refData);
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        if (ReflectToChild(msg, wParam, lParam, result)) return result;
+        handled = self->OnMessage(msg, wParam, lParam, result);
+        if (!handled) handled = self->HandleCommonMessage(msg, wParam, lParam, result);
+    } catch (...) {
+        // Nothing crosses the window procedure: handlers report their own errors.
+        handled = false;
+    }
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(wnd, SubclassProc, 1);
+        RemovePropW(wnd, kControlProp);
+        if (self->hwnd_ == wnd) self->hwnd_ = nullptr;
+        return DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    HWND child = nullptr;
+    switch (msg) {
+    case WM_COMMAND: child = reinterpret_cast<HWND>(lParam); break;
+    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom; break;
+    case WM_HSCROLL:
+    case WM_VSCROLL: child = reinterpret_cast<HWND>(lParam); break;
+    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: child = reinterpret_cast<HWND>(lParam); break;
+    default: return false;
+    }
+    Control* control = Control::FromHwnd(child);
+    if (!control) {
+        // A combo box's inner edit or list reports with the combo box as parent.
+        if (child && (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX))
+            control = Control::FromHwnd(GetParent(child));
+        if (!control) return false;
+    }
+    if (control->OnReflect(msg, wParam, lParam, result)) return true;
+    if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ResolveColor(control->ForeColor()));
+        SetBkColor(dc, ResolveColor(control->BackColor()));
+        result = reinterpret_cast<LRESULT>(control->BackBrush());
+        return true;
+    }
+    return false;
+}
+
+} // namespace Runtime
