@@ -1,24 +1,25 @@
 #pragma once
 // A Unicode text box. Change is raised once for every change of the text,
 // whether the user typed it or the program set it.
+#include "runtime/Capabilities.h"
 #include "runtime/Control.h"
 
 namespace Runtime {
 
-class TextBox : public Control {
+class TextBox : public Control, public IText {
 public:
     TextBox(Form* form, Control* container, std::wstring name, int index = -1);
     std::wstring TypeName() const override { return L"TextBox"; }
     void Create(int left, int top, int width, int height, bool multiLine = false);
 
-    std::wstring Text() const;
-    void SetText(const std::wstring& text);
+    std::wstring Text() const override;
+    void SetText(const std::wstring& text) override;
 
     // Caret and selection, 0-based character positions.
-    int SelStart() const;
-    void SetSelStart(int start);
-    int SelLength() const;
-    void SetSelLength(int length);
+    int SelStart() const override;
+    void SetSelStart(int start) override;
+    int SelLength() const override;
+    void SetSelLength(int length) override;
     std::wstring SelText() const;
     void SetSelText(const std::wstring& text);
 
