@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <unordered_map>
+
 #include "runtime/ErrorReport.h"
 #include "runtime/Form.h"
 
@@ -11,6 +13,23 @@ namespace Runtime {
 namespace {
 
 const wchar_t kControlProp[] = L"Orlenta.Control";
+
+// Child-window ids of the controls, so that messages that name a control by
+// its id (WM_MEASUREITEM, sent while the window is still being created)
+// reach it. One user-interface thread: no lock.
+std::unordered_map<UINT, Control*>& ControlIds()
+{
+    static std::unordered_map<UINT, Control*> ids;
+    return ids;
+}
+
+UINT NextControlId()
+{
+    static UINT next = 1000;
+    if (++next >= 0xFFF0) next = 1001;
+    while (ControlIds().count(next)) ++next;
+    return next;
+}
 
 HCURSOR CursorFor(int pointer, HCURSOR custom)
 {
@@ -72,6 +91,7 @@ Control::Control(Form* form, Control* container, std::wstring name, int index)
 Control::~Control()
 {
     DestroyControlWindow();
+    if (id_) ControlIds().erase(id_);
     if (form_) form_->Unregister(this);
 }
 
@@ -98,8 +118,13 @@ void Control::CreateControlWindow(const wchar_t* className, DWORD style, DWORD e
     left_ = left, top_ = top, width_ = width, height_ = height;
     if (visible_) style |= WS_VISIBLE;
     if (!enabled_) style |= WS_DISABLED;
+    if (id_ == 0) {
+        id_ = NextControlId();
+        ControlIds()[id_] = this;
+    }
     HWND wnd = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, left, top,
-                               width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                               width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)),
+                               GetModuleHandleW(nullptr), nullptr);
     if (!wnd) throw Error(ErrInvalidCall, "Cannot create the window of control " +
                                               std::string(name_.begin(), name_.end()));
     AttachWindow(wnd);
@@ -293,6 +318,12 @@ bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
     case WM_HSCROLL:
     case WM_VSCROLL: child = reinterpret_cast<HWND>(lParam); break;
     case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_MEASUREITEM: {
+        // Measured before the window exists: the control is found by its id.
+        auto found = ControlIds().find(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlID);
+        if (found == ControlIds().end()) return false;
+        return found->second->OnReflect(msg, wParam, lParam, result);
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

@@ -131,16 +131,20 @@ protected:
     }
     static void Guard(const std::function<void()>& body);
 
+    // The mouse, key, focus and cursor handling every control gets for its
+    // own window (a changed KeyPress character goes on to that window).
+    bool HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR refData);
-    bool HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     Form* form_;
     Control* container_;
     std::wstring name_;
     int index_;
     HWND hwnd_ = nullptr;
+    UINT id_ = 0; // child-window id, given at the first window creation
     bool enabled_ = true;
     bool visible_ = true;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

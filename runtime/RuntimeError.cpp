@@ -10,6 +10,8 @@ std::string ErrorMessage(int number)
     case ErrSubscript: return "Subscript out of range";
     case ErrTypeMismatch: return "Type mismatch";
     case ErrInvalidProperty: return "Invalid property value";
+    case ErrInvalidArrayIndex: return "Invalid property array index";
+    case ErrTextReadOnly: return "'Text' property is read-only";
     case ErrCantOpenClipboard: return "Can't open Clipboard";
     default: return "Application-defined or object-defined error";
     }

@@ -13,6 +13,8 @@ enum ErrorNumber : int {
     ErrSubscript = 9,          // "Subscript out of range"
     ErrTypeMismatch = 13,      // "Type mismatch"
     ErrInvalidProperty = 380,  // "Invalid property value"
+    ErrInvalidArrayIndex = 381, // "Invalid property array index"
+    ErrTextReadOnly = 383,     // "'Text' property is read-only"
     ErrCantOpenClipboard = 521 // "Can't open Clipboard"
 };
 
