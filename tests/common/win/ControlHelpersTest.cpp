@@ -1,6 +1,6 @@
 // Helpers that act on any control, on real controls of a real form.
 #include "common/ControlProbes.h"
-#include "common/FilterChars.h"
+#include "common/EditFields.h"
 #include "common/Geometry.h"
 #include "common/LeadingRun.h"
 #include "runtime/Buttons.h"

@@ -1,7 +1,8 @@
-#include "common/FilterChars.h"
+#include "common/EditFields.h"
 
 #include "common/TextCompare.h"
 #include "runtime/Capabilities.h"
+#include "runtime/TextBox.h"
 
 namespace Common {
 
@@ -38,6 +39,18 @@ bool FilterChars(Runtime::Control& control, const std::wstring& allowed)
     }
     if (newCaret != edit->SelStart()) edit->SetSelStart(newCaret);
     return changed;
+}
+
+void ResetTextBox(Runtime::Control& control)
+{
+    auto* box = dynamic_cast<Runtime::TextBox*>(&control);
+    if (!box) return;
+    const int start = box->SelStart(), length = box->SelLength();
+    box->SetEnabled(false);
+    box->SetEnabled(true);
+    box->SetSelStart(start);
+    box->SetSelLength(length);
+    box->SetFocus();
 }
 
 } // namespace Common
