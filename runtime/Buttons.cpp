@@ -4,19 +4,7 @@
 
 namespace Runtime {
 
-namespace {
 
-std::wstring WindowText(HWND wnd)
-{
-    if (!wnd) return {};
-    int n = GetWindowTextLengthW(wnd);
-    std::wstring text(n + 1, L'\0');
-    GetWindowTextW(wnd, text.data(), n + 1);
-    text.resize(n);
-    return text;
-}
-
-} // namespace
 
 CommandButton::CommandButton(Form* form, Control* container, std::wstring name, int index)
     : Control(form, container, std::move(name), index)

@@ -4,20 +4,6 @@
 
 namespace Runtime {
 
-namespace {
-
-MouseArgs LeftButtonArgs(LPARAM lParam)
-{
-    MouseArgs a;
-    a.Button = ButtonLeft;
-    a.Shift = CurrentShiftState();
-    a.X = GET_X_LPARAM(lParam);
-    a.Y = GET_Y_LPARAM(lParam);
-    return a;
-}
-
-} // namespace
-
 bool ClickableControl::HandleClickMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result)
 {
     HWND wnd = hWnd();
@@ -40,7 +26,7 @@ bool ClickableControl::HandleClickMessage(UINT msg, WPARAM, LPARAM lParam, LRESU
         RECT r{};
         GetClientRect(wnd, &r);
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        Fire(MouseUp, LeftButtonArgs(lParam));
+        Fire(MouseUp, MouseArgsFrom(0, lParam, ButtonLeft));
         if (click && PtInRect(&r, p)) Fire(Click);
         result = 0;
         return true;

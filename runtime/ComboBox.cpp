@@ -13,15 +13,6 @@ namespace {
 const UINT_PTR kEditSubclass = 2;
 [[noreturn]] void RaiseArrayIndex() { Raise(ErrInvalidArrayIndex); }
 
-std::wstring WindowText(HWND wnd)
-{
-    if (!wnd) return {};
-    int n = GetWindowTextLengthW(wnd);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    GetWindowTextW(wnd, text.data(), n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
-}
 
 // Keys that change the current row or drop the list down.
 bool IsListKey(WPARAM key)
@@ -36,17 +27,7 @@ MouseArgs MouseAt(HWND from, HWND to, LPARAM lParam, int button, WPARAM wParam)
 {
     POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     MapWindowPoints(from, to, &pt, 1);
-    MouseArgs a;
-    a.Button = button;
-    a.Shift = CurrentShiftState();
-    a.X = pt.x;
-    a.Y = pt.y;
-    if (button == 0) {
-        if (wParam & MK_LBUTTON) a.Button |= ButtonLeft;
-        if (wParam & MK_RBUTTON) a.Button |= ButtonRight;
-        if (wParam & MK_MBUTTON) a.Button |= ButtonMiddle;
-    }
-    return a;
+    return MouseArgsFrom(wParam, MAKELPARAM(pt.x, pt.y), button);
 }
 
 } // namespace

@@ -53,7 +53,9 @@ HCURSOR CursorFor(int pointer, HCURSOR custom)
     }
 }
 
-MouseArgs MouseFrom(WPARAM wParam, LPARAM lParam, int button)
+} // namespace
+
+MouseArgs MouseArgsFrom(WPARAM wParam, LPARAM lParam, int button)
 {
     MouseArgs a;
     a.Button = button;
@@ -68,7 +70,15 @@ MouseArgs MouseFrom(WPARAM wParam, LPARAM lParam, int button)
     return a;
 }
 
-} // namespace
+std::wstring WindowText(HWND wnd)
+{
+    if (!wnd) return {};
+    int n = GetWindowTextLengthW(wnd);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    n = GetWindowTextW(wnd, text.data(), n + 1);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
 
 int CurrentShiftState()
 {
@@ -235,13 +245,13 @@ bool Control::OnReflect(UINT, WPARAM, LPARAM, LRESULT&)
 bool Control::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (msg) {
-    case WM_LBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonLeft)); break;
-    case WM_RBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonRight)); break;
-    case WM_MBUTTONDOWN: Fire(MouseDown, MouseFrom(wParam, lParam, ButtonMiddle)); break;
-    case WM_LBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonLeft)); break;
-    case WM_RBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonRight)); break;
-    case WM_MBUTTONUP: Fire(MouseUp, MouseFrom(wParam, lParam, ButtonMiddle)); break;
-    case WM_MOUSEMOVE: Fire(MouseMove, MouseFrom(wParam, lParam, 0)); break;
+    case WM_LBUTTONDOWN: Fire(MouseDown, MouseArgsFrom(wParam, lParam, ButtonLeft)); break;
+    case WM_RBUTTONDOWN: Fire(MouseDown, MouseArgsFrom(wParam, lParam, ButtonRight)); break;
+    case WM_MBUTTONDOWN: Fire(MouseDown, MouseArgsFrom(wParam, lParam, ButtonMiddle)); break;
+    case WM_LBUTTONUP: Fire(MouseUp, MouseArgsFrom(wParam, lParam, ButtonLeft)); break;
+    case WM_RBUTTONUP: Fire(MouseUp, MouseArgsFrom(wParam, lParam, ButtonRight)); break;
+    case WM_MBUTTONUP: Fire(MouseUp, MouseArgsFrom(wParam, lParam, ButtonMiddle)); break;
+    case WM_MOUSEMOVE: Fire(MouseMove, MouseArgsFrom(wParam, lParam, 0)); break;
     case WM_SETFOCUS: Fire(GotFocus); break;
     case WM_KILLFOCUS: Fire(LostFocus); break;
     case WM_KEYDOWN:

@@ -32,6 +32,13 @@ struct MouseArgs {
 // The shift-state bits of the keyboard right now.
 int CurrentShiftState();
 
+// The mouse event arguments of a mouse message: `button` is the button that
+// changed, or 0 for a move (then the buttons held are reported).
+MouseArgs MouseArgsFrom(WPARAM wParam, LPARAM lParam, int button);
+
+// The whole text of a window (empty for none).
+std::wstring WindowText(HWND wnd);
+
 class Control {
 public:
     Control(Form* form, Control* container, std::wstring name, int index);

@@ -142,12 +142,7 @@ bool Form::UnloadWithMode(int mode)
 
 std::wstring Form::Caption() const
 {
-    if (!wnd_) return {};
-    int n = GetWindowTextLengthW(wnd_);
-    std::wstring text(n + 1, L'\0');
-    GetWindowTextW(wnd_, text.data(), n + 1);
-    text.resize(n);
-    return text;
+    return WindowText(wnd_);
 }
 
 void Form::SetCaption(const std::wstring& caption)

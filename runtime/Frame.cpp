@@ -15,12 +15,7 @@ void Frame::Create(int left, int top, int width, int height, const std::wstring&
 
 std::wstring Frame::Caption() const
 {
-    if (!hWnd()) return {};
-    int n = GetWindowTextLengthW(hWnd());
-    std::wstring text(n + 1, L'\0');
-    GetWindowTextW(hWnd(), text.data(), n + 1);
-    text.resize(n);
-    return text;
+    return WindowText(hWnd());
 }
 
 void Frame::SetCaption(const std::wstring& caption)

@@ -20,12 +20,7 @@ void TextBox::Create(int left, int top, int width, int height, bool multiLine)
 
 std::wstring TextBox::Text() const
 {
-    if (!hWnd()) return {};
-    int n = GetWindowTextLengthW(hWnd());
-    std::wstring text(n + 1, L'\0');
-    GetWindowTextW(hWnd(), text.data(), n + 1);
-    text.resize(n);
-    return text;
+    return WindowText(hWnd());
 }
 
 void TextBox::SetText(const std::wstring& text)

@@ -17,7 +17,10 @@ std::string ScreenshotFolder()
 
 std::string SaveWindowScreenshot(HWND wnd, const std::string& name)
 {
-    // Paint everything that is still pending before the capture.
+    // Tests run side by side on one display: lift the window above the
+    // others for the capture, and paint everything still pending.
+    bool wasTopmost = (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT r{};
     if (!GetWindowRect(wnd, &r)) return {};
@@ -40,6 +43,7 @@ std::string SaveWindowScreenshot(HWND wnd, const std::string& name)
         BitBlt(mem.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
     }
     GdiFlush();
+    if (!wasTopmost) SetWindowPos(wnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
     const auto* bgra = static_cast<const uint8_t*>(bits);
