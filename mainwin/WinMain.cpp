@@ -4,19 +4,15 @@
 #include <commctrl.h>
 
 #include "mainwin/fwMain.h"
+#include "runtime/Pump.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 
     fwMain window;
-    if (!window.Show(showCommand)) return 1;
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    if (!window.Load()) return 0; // start-up refused the system
+    window.Show();
+    return Runtime::RunMessageLoop();
 }

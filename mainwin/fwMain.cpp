@@ -1,51 +1,171 @@
+// The main window's controls: created once, in their containers, before the
+// load event places them. Positions given here are only initial; the
+// arrangement (fwMain_Layout.cpp) sets every place.
 #include "mainwin/fwMain.h"
 
-#include "common/Version.h"
-#include "runtime/App.h"
+#include "chardata/OutputForms.h"
 
 namespace {
-const wchar_t kClassName[] = L"OrlentaMain";
+
+template <typename T>
+T& AddMember(fwMain& form, std::vector<std::unique_ptr<T>>& array, Runtime::Control* container,
+             const wchar_t* name)
+{
+    array.push_back(std::make_unique<T>(&form, container, name, static_cast<int>(array.size())));
+    return *array.back();
 }
 
-bool fwMain::Show(int showCommand)
-{
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return false;
+const wchar_t* const kSearchCaptions[] = {L"&Go to:", L"By &entity:", L"By &name or symbol:"};
+const wchar_t* const kPictureCaptions[] = {L"&Bold", L"&Italic", L"&Underline", L"&Strikeout"};
 
-    hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, this);
-    if (!hwnd_) return false;
-    Form_Load();
-    ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
-    return true;
-}
+} // namespace
 
-void fwMain::Form_Load()
-{
-    // Caption: the program's file description and its version.
-    std::wstring caption = Runtime::App::VersionString(L"FileDescription") + L" " + Common::AppVersion(-1);
-    SetWindowTextW(hwnd_, caption.c_str());
-}
+fwMain::fwMain() : Form(L"fwMain") {}
 
-LRESULT CALLBACK fwMain::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+fwMain::~fwMain() = default;
+
+void fwMain::CreateControls()
 {
-    switch (msg) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    KeyPreview = true;
+    pbMain.Create(0, 0, 434, 400);
+    pbMain.SetBorderStyle(0);
+    pbDown.Create(0, 400, 434, 193);
+    pbDown.SetBorderStyle(0);
+    // The panels must not paint over the check boxes that stand on them.
+    for (HWND panel : {pbMain.hWnd(), pbDown.hWnd()})
+        SetWindowLongPtrW(panel, GWL_STYLE, GetWindowLongPtrW(panel, GWL_STYLE) | WS_CLIPSIBLINGS);
+
+    // The side lists.
+    lvFont.Create(0, 0, 180, 300);
+    lvFont.ColumnHeaders().Add(L"Fonts:");
+    pbFont.Create(3, 4, 150, 16);
+    pbFont.SetBorderStyle(0);
+    tlFont.Create(0, 0, 150, 16, L"Fonts:");
+    bbFont.Create(3, 320, 72, 24, L"&Font...");
+    lvRange.Create(181, 0, 180, 300);
+    lvRange.ColumnHeaders().Add(L"Subranges:");
+    lvRange.ColumnHeaders().Add(L"Bit", 0);
+    pbRange.Create(184, 4, 150, 16);
+    pbRange.SetBorderStyle(0);
+    tlRange.Create(0, 0, 64, 16, L"Subranges:");
+    chRange.Create(186, 320, 72, 18, L"&All");
+    bbRange.Create(340, 280, 17, 17, L"");
+    cbRange.Create(181, 200, 180, Runtime::ComboBox::StyleDropDownList);
+    cbRange.SetColumnCount(2);
+
+    // The table panel and its grid.
+    pbGrid.Create(2, 1, 431, 395);
+    pbFixHor.Create(42, 0, 368, 20);
+    pbFixHor.SetBorderStyle(0);
+    pbFixVer.Create(0, 20, 42, 368);
+    pbFixVer.SetBorderStyle(0);
+    pbTable.Create(42, 20, 368, 368);
+    pbTable.SetBorderStyle(0);
+    pbTable.Paint = [this] { PaintTable(); };
+    sbTable.Create(409, 0, 17, 388);
+    CreateTableGrid();
+
+    // The lower panel.
+    tlPreview.Create(4, 8, 90, 18, L"Preview:");
+    cbPreview.Create(94, 6, 267, Runtime::ComboBox::StyleDropDown);
+    chPreview.Create(365, 8, 120, 18, L"Code page &font");
+    tlCopy.Create(124, 10, 50, 18, L"Copy:");
+    tbCopy.Create(174, 8, 173, 22);
+    bbCopy.Create(357, 8, 72, 24, L"&Copy");
+
+    fbSearch.Create(2, 33, 160, 159, L"Search");
+    for (const wchar_t* caption : kSearchCaptions)
+        AddMember(*this, obSearch, &fbSearch, L"obSearch").Create(6, 18, 106, 18, caption);
+    tbGoTo.Create(112, 16, 40, 22);
+    tbSearch.Create(112, 42, 40, 22);
+    cbSearch.Create(6, 90, 146);
+    bbSearch.Create(80, 118, 72, 24, L"&Search");
+
+    fbFormat.Create(168, 33, 274, 159, L"Copy format");
+    for (int i = 0; i < CharData::kOutputFormatCount; ++i) {
+        auto& option = AddMember(*this, obFormat, &fbFormat, L"obFormat");
+        option.Create(6, 18, 84, 18, std::wstring(CharData::OutputFormatCaption(i)));
+        option.Click = [this, i] { obFormat_Click(i); };
     }
+    cbCharSet.Create(90, 90, 176, Runtime::ComboBox::StyleDropDownList);
+    cbCharSet.SetColumnCount(3);
+    cbCharSet.SetColumnWidths(L";0;0");
+    tlEntity.Create(77, 122, 13, 13);
+    cbEntity.Create(90, 118, 176, Runtime::ComboBox::StyleDropDownList);
+
+    fbPicture.Create(448, 33, 128, 159, L"Picture");
+    tlPicture.Create(6, 18, 44, 18, L"Size:");
+    cbPicture.Create(50, 16, 48);
+    tlPicture2.Create(102, 18, 24, 18, L"pt");
+    for (const wchar_t* caption : kPictureCaptions)
+        AddMember(*this, chPicture, &fbPicture, L"chPicture").Create(6, 44, 44, 18, caption);
+    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 88, 72, 24, L"Fo&re...");
+    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 118, 72, 24, L"Bac&k...");
+
+    pbView.Create(582, 39, 123, 123);
+    tlView.Create(0, 0, 121, 121);
+    tlView.SetAlignment(Runtime::Label::AlignCenter);
+    chView.Create(582, 165, 123, 18, L"&Glyph pattern");
+    bbReset.Create(715, 38, 72, 24, L"&Reset");
+    bbAbout.Create(715, 122, 72, 24, L"A&bout...");
+    bbCharMap.Create(715, 152, 72, 24, L"C&harmap...");
+
+    // On the form, above the status bars.
+    chMode.Create(4, 400, 120, 18, L"E&xpanded Mode");
+    chMode.Click = [this] { chMode_Click(); };
+    chOnTop.Create(130, 400, 72, 18, L"On &Top");
+    pbType.Create(701, 92, 16, 16);
+    pbType.SetBorderStyle(0);
+    pbType.SetVisible(false);
+    CreateStatusBars();
+
+    // Helpers that stay out of sight.
+    pbCopy.Create(-100, -100, 32, 32);
+    pbCopy.SetVisible(false);
+    pbCheck.Create(-100, -100, 16, 16);
+    pbCheck.SetVisible(false);
+    for (int i = 0; i < 2; ++i) {
+        auto& empty = AddMember(*this, pbEmpty, nullptr, L"pbEmpty");
+        empty.Create(-100, -100, 22, 22);
+        empty.SetVisible(false);
+    }
+    tbAux.Create(-22, -22, 22, 22);
+    tbRTF.Create(-200, -200, 100, 50);
+    tbRTF.SetVisible(false);
+
+    chRange.Click = [this] { chRange_Click(); };
+    lvFont.ItemClick = [this](Runtime::ListItem& item) { lvFont_ItemClick(&item); };
+    lvRange.ItemClick = [this](Runtime::ListItem& item) { lvRange_ItemClick(&item); };
+    cbRange.Click = [this] { cbRange_Click(); };
+    obSearch[0]->DblClick = [this] { obSearch_DblClick(0); };
+}
+
+void fwMain::CreateStatusBars()
+{
+    auto& bar0 = AddMember(*this, pbStatus, nullptr, L"pbStatus");
+    bar0.Panels().Add(L"Hex", L"U+DDDD", 64);
+    bar0.Panels().Add(L"Name", L"", 520);
+    bar0.Panels().Add(L"Type", L"", 200);
+    bar0.Create();
+    auto& bar1 = AddMember(*this, pbStatus, nullptr, L"pbStatus");
+    bar1.Panels().Add(L"Message", L"", 224);
+    bar1.Panels().Add(L"Mode", L"", 176);
+    bar1.Panels().Add(L"OnTop", L"", 70);
+    for (int style : {Runtime::Panel::StyleCaps, Runtime::Panel::StyleScrl, Runtime::Panel::StyleNum,
+                      Runtime::Panel::StyleIns, Runtime::Panel::StyleKana})
+        bar1.Panels().Add(L"", L"", 70, style);
+    bar1.Create();
+}
+
+void fwMain::obSearch_DblClick(int index)
+{
+    if (index != 0) return;
+    GoToHex = !GoToHex;
+    obSearch[0]->SetCaption(GoToHex ? L"&Go to U+" : L"&Go to #");
+    tbGoTo.SetMaxLength(GoToHex ? 4 : 5);
+}
+
+void fwMain::obFormat_Click(int index)
+{
+    CopyFormat = index;
 }

@@ -1,17 +1,171 @@
 #pragma once
-// The main window: the program's start-up object.
+// The main window: the program's start-up object. One class split over
+// files by responsibility: the controls (fwMain.cpp), start-up
+// (fwMain_Load.cpp), shutdown (fwMain_Unload.cpp), the arrangement of the
+// two modes (fwMain_Layout.cpp), the font list (fwMain_FontList.cpp) and
+// the block list (fwMain_RangeList.cpp).
 #include <windows.h>
-#include <string>
 
-class fwMain {
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chardata/CharNameTable.h"
+#include "chardata/FontGlyphSet.h"
+#include "chardata/InstalledFonts.h"
+#include "common/FormPlacement.h"
+#include "runtime/Buttons.h"
+#include "runtime/ComboBox.h"
+#include "runtime/Form.h"
+#include "runtime/Frame.h"
+#include "runtime/Image.h"
+#include "runtime/ImageList.h"
+#include "runtime/Label.h"
+#include "runtime/ListView.h"
+#include "runtime/PictureBox.h"
+#include "runtime/RichTextBox.h"
+#include "runtime/ScrollBar.h"
+#include "runtime/StatusBar.h"
+#include "runtime/TextBox.h"
+
+// One cell of the character table: drawn by the cell panel pbTable, so it
+// has no window of its own, only its place, its code point and its caption.
+struct TableCell {
+    std::wstring Tag;      // the cell's code point as decimal text
+    std::wstring Caption;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+class fwMain : public Runtime::Form {
 public:
-    // Creates and shows the window; false when it could not be created.
-    bool Show(int showCommand);
-    HWND Handle() const noexcept { return hwnd_; }
+    fwMain();
+    ~fwMain() override;
+
+    // --- controls on the form ---
+    Runtime::PictureBox pbMain{this, nullptr, L"pbMain"};
+    Runtime::PictureBox pbDown{this, nullptr, L"pbDown"};
+    Runtime::CheckBox chOnTop{this, nullptr, L"chOnTop"};
+    Runtime::CheckBox chMode{this, nullptr, L"chMode"};
+    Runtime::PictureBox pbType{this, nullptr, L"pbType"};
+    std::vector<std::unique_ptr<Runtime::StatusBar>> pbStatus;
+
+    // --- in pbMain: the side lists and the table ---
+    Runtime::ListView lvFont{this, &pbMain, L"lvFont"};
+    Runtime::PictureBox pbFont{this, &pbMain, L"pbFont"};
+    Runtime::Label tlFont{this, &pbFont, L"tlFont"};
+    Runtime::CommandButton bbFont{this, &pbMain, L"bbFont"};
+    Runtime::ListView lvRange{this, &pbMain, L"lvRange"};
+    Runtime::PictureBox pbRange{this, &pbMain, L"pbRange"};
+    Runtime::Label tlRange{this, &pbRange, L"tlRange"};
+    Runtime::CheckBox chRange{this, &pbMain, L"chRange"};
+    Runtime::CommandButton bbRange{this, &pbMain, L"bbRange"};
+    Runtime::ComboBox cbRange{this, &pbMain, L"cbRange"};
+    Runtime::PictureBox pbGrid{this, &pbMain, L"pbGrid"};
+    Runtime::PictureBox pbFixHor{this, &pbGrid, L"pbFixHor"};
+    Runtime::PictureBox pbFixVer{this, &pbGrid, L"pbFixVer"};
+    Runtime::PictureBox pbTable{this, &pbGrid, L"pbTable"};
+    Runtime::ScrollBar sbTable{this, &pbGrid, L"sbTable"};
+    std::vector<std::unique_ptr<Runtime::CommandButton>> bbFixHor, bbFixVer;
+    std::array<TableCell, 256> tlCell;
+
+    // --- in pbDown: preview, copy row, frames, view, buttons ---
+    Runtime::Label tlPreview{this, &pbDown, L"tlPreview"};
+    Runtime::ComboBox cbPreview{this, &pbDown, L"cbPreview"};
+    Runtime::CheckBox chPreview{this, &pbDown, L"chPreview"};
+    Runtime::Label tlCopy{this, &pbDown, L"tlCopy"};
+    Runtime::TextBox tbCopy{this, &pbDown, L"tbCopy"};
+    Runtime::CommandButton bbCopy{this, &pbDown, L"bbCopy"};
+    Runtime::Frame fbSearch{this, &pbDown, L"fbSearch"};
+    std::vector<std::unique_ptr<Runtime::OptionButton>> obSearch;
+    Runtime::TextBox tbGoTo{this, &fbSearch, L"tbGoTo"};
+    Runtime::TextBox tbSearch{this, &fbSearch, L"tbSearch"};
+    Runtime::ComboBox cbSearch{this, &fbSearch, L"cbSearch"};
+    Runtime::CommandButton bbSearch{this, &fbSearch, L"bbSearch"};
+    Runtime::Frame fbFormat{this, &pbDown, L"fbFormat"};
+    std::vector<std::unique_ptr<Runtime::OptionButton>> obFormat;
+    Runtime::ComboBox cbCharSet{this, &fbFormat, L"cbCharSet"};
+    Runtime::Label tlEntity{this, &fbFormat, L"tlEntity"};
+    Runtime::ComboBox cbEntity{this, &fbFormat, L"cbEntity"};
+    Runtime::Frame fbPicture{this, &pbDown, L"fbPicture"};
+    Runtime::Label tlPicture{this, &fbPicture, L"tlPicture"};
+    Runtime::ComboBox cbPicture{this, &fbPicture, L"cbPicture"};
+    Runtime::Label tlPicture2{this, &fbPicture, L"tlPicture2"};
+    std::vector<std::unique_ptr<Runtime::CheckBox>> chPicture;
+    std::vector<std::unique_ptr<Runtime::CommandButton>> bbPicture;
+    Runtime::PictureBox pbView{this, &pbDown, L"pbView"};
+    Runtime::Label tlView{this, &pbView, L"tlView"};
+    Runtime::CheckBox chView{this, &pbDown, L"chView"};
+    Runtime::CommandButton bbReset{this, &pbDown, L"bbReset"};
+    Runtime::CommandButton bbAbout{this, &pbDown, L"bbAbout"};
+    Runtime::CommandButton bbCharMap{this, &pbDown, L"bbCharMap"};
+
+    // --- helpers the user never sees ---
+    Runtime::PictureBox pbCopy{this, nullptr, L"pbCopy"};
+    Runtime::PictureBox pbCheck{this, nullptr, L"pbCheck"};
+    std::vector<std::unique_ptr<Runtime::PictureBox>> pbEmpty;
+    Runtime::TextBox tbAux{this, nullptr, L"tbAux"};
+    Runtime::RichTextBox tbRTF{this, nullptr, L"tbRTF"};
+    Runtime::ImageList ilCheck{this, nullptr, L"ilCheck"};
+
+    // --- state (none of it persisted except through the settings file) ---
+    bool NoSave = false;
+    bool FormLoaded = false;
+    std::wstring SettingsPath, NamesPath, EntitiesPath, HelpPath, FontsFolder, CharMapPath;
+    RECT CaptionButtonRect{};            // left, top, width, height in pixels
+    Common::FormPlacement FormPlacement; // twips
+    std::array<HWND, 2> StatusBarHandles{};
+    int LayoutBusy = 0;
+    int EventsBusy = 0;
+    bool ProgramSelect = false;
+    bool GoToHex = true;
+    bool StatusHex = true;
+    int CopyFormat = 0;
+    std::int32_t BlockFirst = 0;
+    std::int32_t ListedCount = 0;
+    int CurrentCell = 0;
+    int ListHeaderWidth = 0;            // pixels
+    int ViewFontSize = 0;
+    std::wstring FontSubsetBits;
+    CharData::FontGlyphSet FontGlyphSet;
+    CharData::InstalledFonts InstalledFonts;
+    CharData::CharNameTable CharNames;
+    bool PlacementWasOffScreen = false;
+    int HeaderHeight = 0;                // H: the block list's column-header height
+
+    // The events and routines of the window.
+    void ArrangeControls();
+    void chMode_Click();
+    void chRange_Click();
+    void lvFont_ItemClick(Runtime::ListItem* item);
+    void lvRange_ItemClick(Runtime::ListItem* item);
+    void cbRange_Click();
+    void obSearch_DblClick(int index);
+    void obFormat_Click(int index);
+    void FillTable(std::int32_t first);
+    void SetStatusPanelWidths();
+
+    // The font-enumeration callback: adds a TrueType family to lvFont.
+    static int CALLBACK EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,
+                                          LPARAM lParam);
+    int AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType);
+
+protected:
+    void CreateControls() override;
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_Unload(int& cancel) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void Form_Load();
-
-    HWND hwnd_ = nullptr;
+    void CreateTableGrid();
+    void CreateStatusBars();
+    void PaintTable();
+    void RegisterProgram();
+    void SubscribeHookMessages();
+    void ReadSettings();
+    void RestorePlacement();
+    void KeepOnScreen();
+    void SelectSavedFont();
 };

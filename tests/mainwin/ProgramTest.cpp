@@ -21,7 +21,7 @@ TEST(Program, OpensItsMainWindowWithVersionCaptionAndClosesCleanly)
 {
     TestSupport::ChildProcess program;
     ASSERT_TRUE(program.Start(kProgram));
-    HWND wnd = program.WaitForWindow(L"OrlentaMain");
+    HWND wnd = program.WaitForWindow(L"OrlentaForm");
     ASSERT_NE(wnd, nullptr) << "no main window appeared";
 
     TestSupport::FileVersion v = TestSupport::ReadFileVersion(kProgram);

@@ -1,0 +1,131 @@
+// The font list: the installed TrueType families, filled once from the
+// system's font enumeration, and the choice of a font, which applies the
+// face to the window's character displays and rebuilds the block list.
+#include "mainwin/fwMain.h"
+
+#include "chardata/FontGlyphSetReader.h"
+#include "chardata/FontRecord.h"
+#include "chardata/RangeList.h"
+#include "common/Files.h"
+#include "common/ListHelpers.h"
+
+namespace {
+
+// 128 characters, character n + 1 standing for Unicode-subset bit n.
+std::wstring SubsetString(const DWORD (&usb)[4])
+{
+    std::wstring bits;
+    bits.reserve(128);
+    for (DWORD word : usb)
+        for (int k = 0; k < 32; ++k) bits += (word >> k) & 1 ? L'1' : L'0';
+    return bits;
+}
+
+} // namespace
+
+int CALLBACK fwMain::EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,
+                                       LPARAM lParam)
+{
+    auto* form = reinterpret_cast<fwMain*>(lParam);
+    int result = 1;
+    // No exception may leave the system's callback.
+    try {
+        result = form->AddEnumeratedFont(*reinterpret_cast<const ENUMLOGFONTEXW*>(logFont),
+                                         *reinterpret_cast<const NEWTEXTMETRICEXW*>(metric), fontType);
+    } catch (...) {
+    }
+    return result;
+}
+
+int fwMain::AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType)
+{
+    if (fontType != TRUETYPE_FONTTYPE) return 1;
+    const std::wstring face = font.elfLogFont.lfFaceName;
+    const std::wstring full = reinterpret_cast<const wchar_t*>(font.elfFullName);
+    auto& records = InstalledFonts.Records();
+    int match = -1, faceMatch = -1;
+    for (int j = 1; j < static_cast<int>(records.size()); ++j) {
+        if (records[j].Name == full) {
+            match = j;
+            break;
+        }
+        if (records[j].Name == face) faceMatch = j;
+    }
+    if (match < 0) {
+        if (faceMatch < 0) return 1;                               // no registry entry: not listed
+        if (!records[faceMatch].UnicodeSubsets.empty()) return 1;  // taken under an earlier character set
+        match = faceMatch;
+    }
+    records[match].UnicodeSubsets = SubsetString(metric.ntmFontSig.fsUsb);
+    if (Common::ListFind(lvFont, face, false, false) >= 0) return 1;
+    lvFont.ListItems().Add(0, CharData::RangeKey(match), face);
+    int width = TextWidth(face) + 12;
+    Runtime::ColumnHeader& column = lvFont.ColumnHeaders()(1);
+    if (column.Width() < width) column.SetWidth(width);
+    return 1;
+}
+
+void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
+{
+    if (!item) return;
+    auto index = CharData::KeyNumber(item->Key());
+    const CharData::FontRecord* record = index ? InstalledFonts.At(*index) : nullptr;
+    if (!record) return;
+    lvFont.SetSelectedItem(item);
+
+    // The font's file: a registry entry that already names a full path
+    // keeps it.
+    std::wstring file = CharData::FontFilePath(FontsFolder, record->File);
+    bool exists = !file.empty() && Common::FileExists(file);
+    bbFont.Tag = exists ? file : L"";
+    bbFont.SetEnabled(exists);
+
+    const std::wstring face = item->Text();
+    Runtime::FontSpec spec = pbView.Font();
+    spec.Name = face;
+    pbView.SetFont(spec);
+    Runtime::FontSpec rtf = tbRTF.Font();
+    rtf.Name = face;
+    tbRTF.SetFont(rtf);
+    Runtime::FontSpec copy = tbCopy.Font();
+    copy.Name = face;
+    copy.Charset = tbRTF.Font().Charset;
+    tbCopy.SetFont(copy);
+
+    // The large view's size: the largest that fits its inner area.
+    if (HDC dc = pbView.hDC()) {
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        int size = MulDiv(pbView.ScaleHeight(), 72, GetDeviceCaps(dc, LOGPIXELSY));
+        if (tm.tmHeight + tm.tmInternalLeading > 0) size = MulDiv(size, tm.tmHeight, tm.tmHeight + tm.tmInternalLeading);
+        ViewFontSize = size > 0 ? size : 1;
+        spec.Size = ViewFontSize;
+        pbView.SetFont(spec);
+        GetTextMetricsW(pbView.hDC(), &tm);
+        if (tm.tmMaxCharWidth > tm.tmHeight + tm.tmInternalLeading)
+            ViewFontSize = MulDiv(ViewFontSize, tm.tmHeight + tm.tmInternalLeading, tm.tmMaxCharWidth);
+        FontGlyphSet = CharData::ReadFontGlyphSet(pbView.hDC());
+    }
+
+    std::int32_t pageFirst = static_cast<std::int32_t>(_wtoi(tlCell[0].Tag.c_str()));
+    int cell = CurrentCell;
+    if (chRange.Value() == 0 && item->SmallIcon().empty()) cell = -1;
+    FontSubsetBits = record->UnicodeSubsets;
+
+    ProgramSelect = true;
+    chRange_Click();
+    ProgramSelect = false;
+
+    if (cell >= 0) {
+        if (Runtime::ListItem* block = lvRange.ListItems().Find(CharData::RangeKey(BlockFirst))) {
+            if (pageFirst >= BlockFirst && pageFirst <= _wtoi(block->Tag.c_str())) {
+                ProgramSelect = true;
+                FillTable(pageFirst);
+                ProgramSelect = false;
+                CurrentCell = cell;
+                pbTable.Refresh();
+            }
+        }
+    }
+    if (lvFont.Enabled() && lvFont.Visible()) lvFont.SetFocus();
+}
