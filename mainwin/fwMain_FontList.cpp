@@ -81,9 +81,9 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
     bbFont.SetEnabled(exists);
 
     const std::wstring face = item->Text();
-    Runtime::FontSpec spec = pbView.Font();
-    spec.Name = face;
-    pbView.SetFont(spec);
+    Runtime::FontSpec fontSpec = pbView.Font();
+    fontSpec.Name = face;
+    pbView.SetFont(fontSpec);
     Runtime::FontSpec rtf = tbRTF.Font();
     rtf.Name = face;
     tbRTF.SetFont(rtf);
@@ -99,8 +99,8 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
         int size = MulDiv(pbView.ScaleHeight(), 72, GetDeviceCaps(dc, LOGPIXELSY));
         if (tm.tmHeight + tm.tmInternalLeading > 0) size = MulDiv(size, tm.tmHeight, tm.tmHeight + tm.tmInternalLeading);
         ViewFontSize = size > 0 ? size : 1;
-        spec.Size = ViewFontSize;
-        pbView.SetFont(spec);
+        fontSpec.Size = ViewFontSize;
+        pbView.SetFont(fontSpec);
         GetTextMetricsW(pbView.hDC(), &tm);
         if (tm.tmMaxCharWidth > tm.tmHeight + tm.tmInternalLeading)
             ViewFontSize = MulDiv(ViewFontSize, tm.tmHeight + tm.tmInternalLeading, tm.tmMaxCharWidth);

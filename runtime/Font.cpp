@@ -4,26 +4,26 @@
 
 namespace Runtime {
 
-LOGFONTW ToLogFont(const FontSpec& spec, int pixelsPerInch)
+LOGFONTW ToLogFont(const FontSpec& fontSpec, int pixelsPerInch)
 {
     LOGFONTW lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(spec.Size * pixelsPerInch / 72.0));
-    lf.lfWeight = spec.Bold ? FW_BOLD : spec.Weight;
-    lf.lfItalic = spec.Italic;
-    lf.lfUnderline = spec.Underline;
-    lf.lfStrikeOut = spec.Strikethrough;
-    lf.lfCharSet = static_cast<BYTE>(spec.Charset);
+    lf.lfHeight = -static_cast<LONG>(std::lround(fontSpec.Size * pixelsPerInch / 72.0));
+    lf.lfWeight = fontSpec.Bold ? FW_BOLD : fontSpec.Weight;
+    lf.lfItalic = fontSpec.Italic;
+    lf.lfUnderline = fontSpec.Underline;
+    lf.lfStrikeOut = fontSpec.Strikethrough;
+    lf.lfCharSet = static_cast<BYTE>(fontSpec.Charset);
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    lstrcpynW(lf.lfFaceName, spec.Name.c_str(), LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, fontSpec.Name.c_str(), LF_FACESIZE);
     return lf;
 }
 
-ScopedFont CreateScreenFont(const FontSpec& spec)
+ScopedFont CreateScreenFont(const FontSpec& fontSpec)
 {
-    LOGFONTW lf = ToLogFont(spec, ScreenDpiY());
+    LOGFONTW lf = ToLogFont(fontSpec, ScreenDpiY());
     return ScopedFont(CreateFontIndirectW(&lf));
 }
 

@@ -21,11 +21,11 @@ struct FontSpec {
     bool operator==(const FontSpec&) const = default;
 };
 
-// The logical font of a spec on a device with the given pixels per inch.
-LOGFONTW ToLogFont(const FontSpec& spec, int pixelsPerInch);
+// The logical font of a font description on a device with the given pixels per inch.
+LOGFONTW ToLogFont(const FontSpec& fontSpec, int pixelsPerInch);
 
-// Creates the GDI font of a spec for the screen.
-ScopedFont CreateScreenFont(const FontSpec& spec);
+// Creates the GDI font of a font description for the screen.
+ScopedFont CreateScreenFont(const FontSpec& fontSpec);
 
 // The screen's logical pixels per inch, horizontally and vertically.
 int ScreenDpiX();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/bench/BenchClock.h"
 #include "chardata/CharNameTable.h"
 #include "chardata/GetUNameLibrary.h"
 
@@ -20,17 +21,8 @@ constexpr double kLookUpTargetNs = 50.0;
 constexpr int kBuilds = 25;
 constexpr int kLookUpPasses = 200;
 
-double Now()
-{
-    static const double perSecond = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / perSecond;
-}
+// Seconds on the benchmarks' clock.
+double Now() { return Bench::NowMs() / 1000.0; }
 
 // A file of the source tree as the Windows program opens it (Wine's Z: drive).
 std::wstring SourcePath(const char* relative)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/bench/BenchClock.h"
 #include "chardata/CharNameTable.h"
 #include "chardata/CodePageList.h"
 #include "chardata/FormBytes.h"
@@ -21,17 +22,7 @@ constexpr double kTargetMs = 10.0;
 constexpr int kRuns = 21;
 constexpr std::size_t kCopyLength = 10000;
 
-double NowMs()
-{
-    static const double perMs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / perMs;
-}
+using Bench::NowMs;
 
 // A file of the source tree as the Windows program opens it (Wine's Z: drive).
 std::wstring SourcePath(const char* relative)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mainwin/fwMain.h"
+#include "tests/bench/BenchClock.h"
 #include "runtime/Pump.h"
 
 namespace {
@@ -19,17 +20,7 @@ namespace {
 constexpr double kTargetMs = 150.0;
 constexpr int kRuns = 7;
 
-double NowMs()
-{
-    static const double perMs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / perMs;
-}
+using Bench::NowMs;
 
 } // namespace
 
