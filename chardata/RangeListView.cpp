@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/Val.h"
+#include "runtime/NoRedraw.h"
 #include "runtime/Form.h"
 #include "runtime/ImageList.h"
 #include "runtime/ScopedWin.h"
@@ -50,28 +51,6 @@ std::int32_t FieldNumber(const std::wstring& text)
     return static_cast<std::int32_t>(value);
 }
 
-// Redrawing of a shown window held off while it lives. A hidden window
-// draws nothing anyway and is left alone: turning redrawing back on would
-// show it.
-class NoRedraw {
-public:
-    explicit NoRedraw(HWND wnd) : wnd_(wnd && (GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE) ? wnd : nullptr)
-    {
-        if (wnd_) SendMessageW(wnd_, WM_SETREDRAW, FALSE, 0);
-    }
-    ~NoRedraw()
-    {
-        if (!wnd_) return;
-        SendMessageW(wnd_, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(wnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    }
-    NoRedraw(const NoRedraw&) = delete;
-    NoRedraw& operator=(const NoRedraw&) = delete;
-
-private:
-    HWND wnd_;
-};
-
 } // namespace
 
 std::int32_t AddRangeRow(Runtime::ListView& lvRange, Runtime::ComboBox& cbRange, const RangeFilter& filter,
@@ -99,8 +78,8 @@ RangeListFill FillRangeList(Runtime::ListView& lvRange, Runtime::ComboBox& cbRan
 {
     // A list view that redraws after every change takes milliseconds per
     // item (over ten under Wine); the lists are drawn once, when full.
-    NoRedraw quietList(lvRange.hWnd());
-    NoRedraw quietBox(cbRange.hWnd());
+    Runtime::NoRedraw quietList(lvRange.hWnd());
+    Runtime::NoRedraw quietBox(cbRange.hWnd());
     cbRange.Clear();
     lvRange.ListItems().Clear();
     if (lvRange.ColumnHeaders().Count() > 0) lvRange.ColumnHeaders()(1).SetWidth(lvRange.Width());
@@ -127,7 +106,7 @@ std::int32_t SelectRangeItem(Runtime::ListItem& item, Runtime::ListView& lvFont,
     {
         // Held off rather than hidden: hiding the font list would take the
         // keyboard focus away from it.
-        NoRedraw quiet(lvFont.hWnd());
+        Runtime::NoRedraw quiet(lvFont.hWnd());
         for (const auto& font : lvFont.ListItems()) {
             const FontRecord* record = fonts.At(KeyNumber(font->Key()).value_or(-1));
             const bool covers = record && SubsetBitSet(record->UnicodeSubsets, bit);

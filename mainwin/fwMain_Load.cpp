@@ -17,6 +17,7 @@
 #include "mainwin/OnScreen.h"
 #include "mainwin/OsVersion.h"
 #include "mainwin/Settings.h"
+#include "runtime/NoRedraw.h"
 #include "runtime/App.h"
 #include "runtime/MessageBox.h"
 
@@ -112,6 +113,7 @@ void fwMain::Form_Load()
     LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
     {
+        Runtime::NoRedraw quiet(lvFont.hWnd());
         Runtime::ScopedGetDC dc(hWnd());
         EnumFontFamiliesExW(dc.Get(), &all, reinterpret_cast<FONTENUMPROCW>(&fwMain::EnumFontFamExProc),
                             reinterpret_cast<LPARAM>(this), 0);
