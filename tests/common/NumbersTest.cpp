@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include "runtime/RuntimeError.h"
@@ -20,16 +22,8 @@ constexpr int kNoError = 0;
 constexpr std::int32_t kLongMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kLongMax = std::numeric_limits<std::int32_t>::max();
 
-// The error number that `call` raises, kNoError when it returns.
-int ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Runtime::Error& e) {
-        return e.Number();
-    }
-    return kNoError;
-}
+// ErrorOf gives 0 (kNoError) when the call raises nothing.
+using TestSupport::ErrorOf;
 
 TEST(Currency, Conversions)
 {

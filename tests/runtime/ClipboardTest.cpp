@@ -6,6 +6,8 @@
 #include "runtime/Clipboard.h"
 #include "runtime/RuntimeError.h"
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -37,15 +39,7 @@ private:
     ScopedHandle lock_;
 };
 
-int ErrorOf(const std::function<void()>& operation)
-{
-    try {
-        operation();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using TestSupport::ErrorOf;
 
 TEST_F(ClipboardTest, BytesComeBackUnchangedInEachByteFormat)
 {

@@ -10,6 +10,8 @@
 #include "runtime/TextBox.h"
 #include "tests/support/Screenshot.h"
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -59,16 +61,7 @@ const CodePageRow kCodePages[] = {
     {L"Vietnamese (Windows)", 1258, 163},  {L"Symbol", 42, 2},
 };
 
-// The number of the run-time error `body` raises, 0 for none.
-int ErrorOf(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using TestSupport::ErrorOf;
 
 class ComboBoxTest : public ::testing::Test {
 protected:

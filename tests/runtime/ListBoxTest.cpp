@@ -7,6 +7,8 @@
 #include "runtime/ListBox.h"
 #include "runtime/Pump.h"
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -37,15 +39,7 @@ protected:
     }
 };
 
-int ErrorOf(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using TestSupport::ErrorOf;
 
 class ListBoxTest : public ::testing::Test {
 protected:

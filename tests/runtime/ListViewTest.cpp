@@ -13,6 +13,8 @@
 #include "runtime/StatusBar.h"
 #include "tests/support/Screenshot.h"
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -45,15 +47,7 @@ protected:
     }
 };
 
-int ErrorOf(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using TestSupport::ErrorOf;
 
 // A solid bitmap of the given size and colour.
 ScopedBitmap SolidBitmap(int width, int height, COLORREF color)

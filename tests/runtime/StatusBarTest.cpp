@@ -8,6 +8,8 @@
 #include "runtime/Pump.h"
 #include "runtime/StatusBar.h"
 
+#include "tests/support/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -52,15 +54,7 @@ protected:
     }
 };
 
-int ErrorOf(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using TestSupport::ErrorOf;
 
 std::wstring PartText(HWND bar, int part)
 {
