@@ -164,8 +164,3 @@ void fwMain::obSearch_DblClick(int index)
     obSearch[0]->SetCaption(GoToHex ? L"&Go to U+" : L"&Go to #");
     tbGoTo.SetMaxLength(GoToHex ? 4 : 5);
 }
-
-void fwMain::obFormat_Click(int index)
-{
-    CopyFormat = index;
-}

@@ -133,6 +133,12 @@ public:
     CharData::CharNameTable CharNames;
     bool PlacementWasOffScreen = false;
     int HeaderHeight = 0;                // H: the block list's column-header height
+    bool FocusSelectSkip = false;        // a user's cell click already selected the cell
+    bool GoToBusy = false;               // a go-to is running
+    std::int32_t GoToCode = 0;           // the code point of the last go-to request
+    std::int32_t TableScrollValue = 0;   // sbTable's value as last set by the program; -1 while dragged
+    bool CopyNotTyped = false;           // the next change of tbCopy / cbSearch is not typed
+    int SearchCursor = 0;
 
     // The events and routines of the window.
     void ArrangeControls();
@@ -142,9 +148,26 @@ public:
     void lvRange_ItemClick(Runtime::ListItem* item);
     void cbRange_Click();
     void obSearch_DblClick(int index);
-    void obFormat_Click(int index);
-    void FillTable(std::int32_t first);
     void SetStatusPanelWidths();
+
+    // The character table: page, cells, selection, navigation (fwMain_Table*.cpp).
+    void FillTable(std::int32_t first);
+    void tlCell_Click(int index);
+    void tlCell_DblClick(int index);
+
+    // Status bars, type menu and the buttons beside them (fwMain_Status.cpp).
+    // Shows the character's type classes in the type menu and the "Type"
+    // panel; returns its CT_CTYPE3 word.
+    std::uint32_t ShowCharType(std::int32_t code);
+
+    // Search by name, entity or symbol, and go-to (fwMain_Search.cpp).
+    void ClearSearch();
+    void GoToChar(std::int32_t code);
+
+    // Copy box, preview, Copy button and the output options (fwMain_Copy.cpp,
+    // fwMain_Options.cpp).
+    void obFormat_Click(int index);
+    void chView_Click();
 
     // The font-enumeration callback: adds a TrueType family to lvFont.
     static int CALLBACK EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,

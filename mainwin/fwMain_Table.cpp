@@ -82,3 +82,7 @@ void fwMain::PaintTable()
     }
     SelectObject(dc, old);
 }
+
+void fwMain::tlCell_Click(int) {}
+
+void fwMain::tlCell_DblClick(int) {}
