@@ -55,10 +55,26 @@ const VersionBlock& Version()
     return block;
 }
 
+struct Location {
+    std::wstring folder, exeName;
+};
+
+Location& HostLocation()
+{
+    static Location location;
+    return location;
+}
+
 } // namespace
+
+void SetLocation(const std::wstring& folder, const std::wstring& exeName)
+{
+    HostLocation() = Location{folder, exeName};
+}
 
 std::wstring Path()
 {
+    if (!HostLocation().folder.empty()) return HostLocation().folder;
     std::wstring file = ModuleFileName();
     size_t slash = file.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash);
@@ -66,6 +82,7 @@ std::wstring Path()
 
 std::wstring EXEName()
 {
+    if (!HostLocation().exeName.empty()) return HostLocation().exeName;
     std::wstring file = ModuleFileName();
     size_t slash = file.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? file : file.substr(slash + 1);

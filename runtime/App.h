@@ -7,6 +7,11 @@ namespace Runtime::App {
 
 std::wstring Path();     // the program's folder, without a trailing "\"
 std::wstring EXEName();  // the executable's base name, without ".exe"
+
+// Makes Path and EXEName answer `folder` and `exeName` instead of the
+// executable's own, for a host that runs the program's forms in a process
+// of its own (the window tests); empty texts return to the executable's.
+void SetLocation(const std::wstring& folder, const std::wstring& exeName);
 std::wstring Title();    // the program title (the version resource's product name)
 
 int Major();             // version numbers of the version resource
