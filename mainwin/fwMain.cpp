@@ -15,7 +15,6 @@ T& AddMember(fwMain& form, std::vector<std::unique_ptr<T>>& array, Runtime::Cont
     return *array.back();
 }
 
-const wchar_t* const kSearchCaptions[] = {L"&Go to:", L"By &entity:", L"By &name or symbol:"};
 const wchar_t* const kPictureCaptions[] = {L"&Bold", L"&Italic", L"&Underline", L"&Strikeout"};
 
 } // namespace
@@ -73,13 +72,7 @@ void fwMain::CreateControls()
     tbCopy.Create(174, 8, 173, 22);
     bbCopy.Create(357, 8, 72, 24, L"&Copy");
 
-    fbSearch.Create(2, 33, 160, 159, L"Search");
-    for (const wchar_t* caption : kSearchCaptions)
-        AddMember(*this, obSearch, &fbSearch, L"obSearch").Create(6, 18, 106, 18, caption);
-    tbGoTo.Create(112, 16, 40, 22);
-    tbSearch.Create(112, 42, 40, 22);
-    cbSearch.Create(6, 90, 146);
-    bbSearch.Create(80, 118, 72, 24, L"&Search");
+    CreateSearchFrame();
 
     fbFormat.Create(168, 33, 274, 159, L"Copy format");
     for (int i = 0; i < CharData::kOutputFormatCount; ++i) {
@@ -137,7 +130,6 @@ void fwMain::CreateControls()
     lvFont.ItemClick = [this](Runtime::ListItem& item) { lvFont_ItemClick(&item); };
     lvRange.ItemClick = [this](Runtime::ListItem& item) { lvRange_ItemClick(&item); };
     cbRange.Click = [this] { cbRange_Click(); };
-    obSearch[0]->DblClick = [this] { obSearch_DblClick(0); };
 }
 
 void fwMain::CreateStatusBars()
@@ -155,12 +147,4 @@ void fwMain::CreateStatusBars()
                       Runtime::Panel::StyleIns, Runtime::Panel::StyleKana})
         bar1.Panels().Add(L"", L"", 70, style);
     bar1.Create();
-}
-
-void fwMain::obSearch_DblClick(int index)
-{
-    if (index != 0) return;
-    GoToHex = !GoToHex;
-    obSearch[0]->SetCaption(GoToHex ? L"&Go to U+" : L"&Go to #");
-    tbGoTo.SetMaxLength(GoToHex ? 4 : 5);
 }

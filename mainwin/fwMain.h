@@ -9,10 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chardata/CharNameTable.h"
+#include "chardata/EntitySearch.h"
 #include "chardata/FontGlyphSet.h"
 #include "chardata/InstalledFonts.h"
 #include "common/FormPlacement.h"
@@ -160,9 +162,24 @@ public:
     // panel; returns its CT_CTYPE3 word.
     std::uint32_t ShowCharType(std::int32_t code);
 
-    // Search by name, entity or symbol, and go-to (fwMain_Search.cpp).
+    // Search by name, entity or symbol, and go-to (fwMain_Search.cpp,
+    // fwMain_GoTo.cpp, fwMain_Symbol.cpp).
     void ClearSearch();
     void GoToChar(std::int32_t code);
+    void bbSearch_Click();
+    void cbSearch_Change();
+    void cbSearch_Click();
+    void cbSearch_KeyDown(int& keyCode, int shift);
+    void tbGoTo_Change();
+    void tbGoTo_KeyPress(int& keyAscii);
+    void tbGoTo_LostFocus();
+    void tbSearch_KeyDown(int& keyCode, int shift);
+    void tbSearch_Change();
+    void tbSearch_LostFocus();
+    void obSearch_GotFocus(int index);
+    bool EditPopupOpen = false;          // the Edit menu is open over tbGoTo or tbSearch
+    std::wstring PrevSearchText;         // cbSearch's text when its last key went down
+    std::optional<CharData::EntityIndex> EntityNames; // made at the first entity search
 
     // Copy box, preview, Copy button and the output options (fwMain_Copy.cpp,
     // fwMain_Options.cpp).
@@ -183,6 +200,8 @@ protected:
 
 private:
     void CreateTableGrid();
+    void CreateSearchFrame();
+    void FinishSearch(const std::wstring& text, bool found);
     void CreateStatusBars();
     void PaintTable();
     void RegisterProgram();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/bench/BenchClock.h"
+#include "tests/bench/BenchSupport.h"
 #include "chardata/CharNameTable.h"
 #include "chardata/GetUNameLibrary.h"
 
@@ -24,21 +25,8 @@ constexpr int kLookUpPasses = 200;
 // Seconds on the benchmarks' clock.
 double Now() { return Bench::NowMs() / 1000.0; }
 
-// A file of the source tree as the Windows program opens it (Wine's Z: drive).
-std::wstring SourcePath(const char* relative)
-{
-    std::wstring path = L"Z:";
-    for (const char* p = ORLENTA_SOURCE_DIR; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    path += L'\\';
-    for (const char* p = relative; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    return path;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using Bench::Median;
+using Bench::SourcePath;
 
 void Report(const char* what, double value, const char* unit, double target)
 {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/bench/BenchClock.h"
+#include "tests/bench/BenchSupport.h"
 #include "chardata/CharNameTable.h"
 #include "chardata/CodePageList.h"
 #include "chardata/FormBytes.h"
@@ -23,16 +24,7 @@ constexpr int kRuns = 21;
 constexpr std::size_t kCopyLength = 10000;
 
 using Bench::NowMs;
-
-// A file of the source tree as the Windows program opens it (Wine's Z: drive).
-std::wstring SourcePath(const char* relative)
-{
-    std::wstring path = L"Z:";
-    for (const char* p = ORLENTA_SOURCE_DIR; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    path += L'\\';
-    for (const char* p = relative; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    return path;
-}
+using Bench::SourcePath;
 
 // Characters from all over the plane (ASCII, Latin, Greek, Cyrillic, CJK,
 // Hangul, symbols, private use), no surrogates.
