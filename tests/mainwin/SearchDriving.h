@@ -1,0 +1,39 @@
+#pragma once
+// Driving the search frame of a loaded main window as a user would: keys
+// and characters sent to the boxes' own windows, and the state a test reads
+// back (the message panel, the selected code point, the history).
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "tests/mainwin/LoadedMain.h"
+
+namespace MainWinTest {
+
+// Sends each character to an edit window as typed (WM_CHAR).
+void TypeChars(HWND edit, const std::wstring& text);
+
+// Sends a key down with the given modifiers held (Runtime::CtrlMask, ...),
+// as the keyboard state reports them, then its character when it has one.
+void PressKey(HWND edit, int virtualKey, int shift = 0);
+
+// The text of the "Message" panel.
+std::wstring MessageText(LoadedMain& window);
+
+// The code point of the selected cell.
+std::int32_t SelectedCode(LoadedMain& window);
+
+// Leaves only the listed blocks whose first code points are given in the
+// block list, as a font covering just those would, and selects the first.
+void ListOnly(LoadedMain& window, std::initializer_list<std::int32_t> firsts);
+
+// The search history, newest first.
+std::vector<std::wstring> History(LoadedMain& window);
+
+// Sets the search box's text and clicks the search button.
+void Search(LoadedMain& window, const std::wstring& text);
+
+// Clicks the search button (a disabled one ignores the click).
+void ClickSearch(LoadedMain& window);
+
+} // namespace MainWinTest
