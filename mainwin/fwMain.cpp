@@ -130,6 +130,7 @@ void fwMain::CreateControls()
     lvFont.ItemClick = [this](Runtime::ListItem& item) { lvFont_ItemClick(&item); };
     lvRange.ItemClick = [this](Runtime::ListItem& item) { lvRange_ItemClick(&item); };
     cbRange.Click = [this] { cbRange_Click(); };
+    CreateCopyControls();
 }
 
 void fwMain::CreateStatusBars()

@@ -14,11 +14,14 @@
 #include <vector>
 
 #include "chardata/CharNameTable.h"
+#include "chardata/ClipboardWriter.h"
 #include "chardata/EntitySearch.h"
+#include "chardata/OutputForms.h"
 #include "chardata/FontGlyphSet.h"
 #include "chardata/InstalledFonts.h"
 #include "common/FormPlacement.h"
 #include "runtime/Buttons.h"
+#include "runtime/ColorDialog.h"
 #include "runtime/ComboBox.h"
 #include "runtime/Form.h"
 #include "runtime/Frame.h"
@@ -182,9 +185,50 @@ public:
     std::optional<CharData::EntityIndex> EntityNames; // made at the first entity search
 
     // Copy box, preview, Copy button and the output options (fwMain_Copy.cpp,
-    // fwMain_Options.cpp).
+    // fwMain_Options.cpp, fwMain_Picture.cpp, fwMain_Pattern.cpp).
     void obFormat_Click(int index);
     void chView_Click();
+
+    // The glyph pattern: pbModel(0) holds the 16 x 16 pattern, (1) and (2)
+    // its copies at the size of the view font; ibView shows one over the view.
+    std::vector<std::unique_ptr<Runtime::PictureBox>> pbModel;
+    Runtime::Image ibView{this, &pbView, L"ibView"};
+    Runtime::ColorDialog MSWinDialog{this, nullptr, L"MSWinDialog"};
+    // The undo texts: each box keeps its own (text when its last key went down).
+    std::wstring PrevCopyText;    // tbCopy
+    std::wstring PrevPictureText; // cbPicture
+
+    void tbCopy_KeyDown(int& keyCode, int shift);
+    void tbCopy_Change();
+    void tbCopy_MouseUp(const Runtime::MouseArgs& args);
+    void bbReset_Click();
+    void cbPreview_DropButtonClick();
+    void cbPreview_MouseUp(const Runtime::MouseArgs& args);
+    void cbPreview_KeyDown(int& keyCode, int shift);
+    void cbPreview_Click();
+    void chPreview_Click();
+    void bbCopy_Click();
+    void UpdatePreview();
+    std::string FormatCopyText();
+    void cbCharSet_DropButtonClick();
+    void cbCharSet_Click();
+    void cbEntity_DropButtonClick();
+    void cbEntity_MouseUp(const Runtime::MouseArgs& args);
+    void cbEntity_KeyDown(int& keyCode, int shift);
+    void cbEntity_Click();
+    void cbPicture_MouseUp(const Runtime::MouseArgs& args);
+    void cbPicture_KeyDown(int& keyCode, int shift);
+    void cbPicture_Change();
+    void chPicture_Click(int index);
+    void bbPicture_Click(int index);
+    void ReplacePictureColor(Runtime::PictureBox& box);
+    // Where the Edit menu pops up for a box (the Edit menu is not built
+    // yet); for a read-only box only Copy, Select All and the second
+    // separator are offered.
+    void PopEditMenu(bool readOnly);
+    // The Edit menu's Undo for a box that keeps its undo text in its Tag:
+    // swaps Tag and text, the caret staying where it was.
+    void UndoBoxText(Runtime::Control& box);
 
     // The font-enumeration callback: adds a TrueType family to lvFont.
     static int CALLBACK EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,
@@ -199,6 +243,14 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
+    void CreateCopyControls();
+    void CreatePatternModel();
+    void SizePatternPictures();
+    CharData::FormContext CopyFormContext() const;
+    CharData::ClipboardWait CopyClipboardWait();
+    int SelectedCodePageColumn(int column) const;
+    bool previewKeySwallowed_ = false; // the character of a swallowed key is swallowed too
+    bool entityKeySwallowed_ = false;
     void CreateTableGrid();
     void CreateSearchFrame();
     void FinishSearch(const std::wstring& text, bool found);
