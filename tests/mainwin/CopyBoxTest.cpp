@@ -1,0 +1,257 @@
+// The copy box and its preview in the real window: what arrives in the box
+// (typed, pasted, written by the program) stays as it came, the preview
+// shows the box in every output form, the preview cannot be typed into,
+// and the box and the picture-size box each undo to their own text.
+#include "tests/mainwin/ChooseForm.h"
+#include "tests/mainwin/LoadedMain.h"
+
+#include <gtest/gtest.h>
+
+#include "common/CodePage.h"
+#include "runtime/Clipboard.h"
+#include "tests/chardata/ClipboardFixture.h"
+#include "tests/mainwin/KeyInput.h"
+
+namespace {
+
+using MainWinTest::ChooseForm;
+using MainWinTest::LoadedMain;
+using MainWinTest::PressKey;
+using MainWinTest::TypeChar;
+
+constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+
+// The text the preview shows for bytes of the clipboard's ANSI text format.
+std::wstring Shown(const std::string& bytes)
+{
+    return Common::BytesToString(bytes);
+}
+
+std::vector<std::wstring> Rows(Runtime::ComboBox& box)
+{
+    std::vector<std::wstring> rows;
+    for (int i = 0; i < box.ListCount(); ++i) rows.push_back(box.List(i));
+    return rows;
+}
+
+TEST(CopyBox, ThePreviewShowsTheBoxInEveryForm)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    window->cbCharSet.SetListIndex(8); // "Western European (Windows)"
+    window->tbCopy.SetText(L"\u00E9\u20AC");
+    const std::wstring name1(window->CharNames.GetCharName(0xE9)), name2(window->CharNames.GetCharName(0x20AC));
+    ASSERT_FALSE(name1.empty());
+
+    struct Case {
+        int format;
+        bool enabled;
+        std::wstring text;              // the preview's text (forms without rows)
+        std::vector<std::wstring> rows; // the preview's rows (character names)
+    };
+    const Case cases[] = {
+        {0, false, L"", {}},
+        {1, true, L"{\\rtf1\\ansi\\f0\\u233?\\u8364?}", {}},
+        {2, true, L"%e9%E2%82%AC", {}},
+        {3, true, Shown("\xC3\xA9\xE2\x82\xAC"), {}},
+        {4, true, L"+AOk-+IKw-", {}}, // each character on its own
+        {5, true, L"\\u00e9\\u20ac", {}},
+        {6, true, L"&#x00e9;&#x20ac;", {}},
+        {7, true, L"&#233;&#8364;", {}},
+        {8, true, Shown("\xE9\x80"), {}},
+        {9, true, name1, {name1, name2}},
+        {10, false, L"", {}},
+    };
+    for (const Case& c : cases) {
+        ChooseForm(window, c.format);
+        EXPECT_EQ(window->cbPreview.Enabled(), c.enabled) << "form " << c.format;
+        EXPECT_EQ(window->cbPreview.Text(), c.text) << "form " << c.format;
+        EXPECT_EQ(Rows(window->cbPreview), c.rows) << "form " << c.format;
+        EXPECT_EQ(window->cbPreview.ShowDropButton(), c.rows.size() >= 2) << "form " << c.format;
+        EXPECT_EQ(window->chPreview.Enabled(), c.format == 8) << "form " << c.format;
+    }
+}
+
+TEST(CopyBox, AnotherCodePageRowShowsThatCodePagesBytes)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    window->tbCopy.SetText(L"\u0410\u00E9");
+    ChooseForm(window, 8);
+    struct Case { int row; std::string bytes; };
+    const Case cases[] = {
+        {7, "\xC0?"},  // Cyrillic: no e acute
+        {8, "?\xE9"},  // Western European: no Cyrillic A
+    };
+    for (const Case& c : cases) {
+        window->cbCharSet.SetListIndex(c.row);
+        EXPECT_EQ(window->cbPreview.Text(), Shown(c.bytes)) << "row " << c.row;
+    }
+}
+
+TEST(CopyBox, TypedPastedAndProgramTextStaysAsItCame)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    HWND box = window->tbCopy.hWnd();
+
+    // Typed: each character as the keyboard layout made it, at the caret.
+    const std::wstring typed = L"a\u0410\u00C0\u20AC\u4E2D";
+    for (wchar_t c : typed) TypeChar(box, c);
+    EXPECT_EQ(window->tbCopy.Text(), typed);
+    EXPECT_EQ(window->tbCopy.SelStart(), static_cast<int>(typed.size()));
+
+    // Typed in the middle: the caret stays after the new character.
+    window->tbCopy.SetSelStart(1);
+    TypeChar(box, L'\u0416');
+    EXPECT_EQ(window->tbCopy.Text(), L"a\u0416\u0410\u00C0\u20AC\u4E2D");
+    EXPECT_EQ(window->tbCopy.SelStart(), 2);
+
+    // Pasted.
+    {
+        FormsTest::ClipboardLock lock;
+        ASSERT_TRUE(lock.Held());
+        Runtime::Clipboard::Clear();
+        Runtime::Clipboard::SetText(std::wstring(L"\u00C0\u0410x"));
+        window->tbCopy.SetText(L"");
+        SendMessageW(box, WM_PASTE, 0, 0);
+        EXPECT_EQ(window->tbCopy.Text(), L"\u00C0\u0410x");
+    }
+
+    // Written by the program (a cell's character appended).
+    window->CopyNotTyped = true;
+    window->tbCopy.SetText(window->tbCopy.Text() + L"\u00C1");
+    EXPECT_EQ(window->tbCopy.Text(), L"\u00C0\u0410x\u00C1");
+    EXPECT_FALSE(window->CopyNotTyped);
+    // Even without the flag a program write is the text written.
+    window->tbCopy.SetText(L"\u00C2\u00C3");
+    EXPECT_EQ(window->tbCopy.Text(), L"\u00C2\u00C3");
+}
+
+TEST(CopyBox, CopyFollowsTheBoxAndResetEmptiesIt)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    EXPECT_FALSE(window->bbCopy.Enabled());
+    TypeChar(window->tbCopy.hWnd(), L'x');
+    EXPECT_TRUE(window->bbCopy.Enabled());
+    ChooseForm(window, 7);
+    EXPECT_EQ(window->cbPreview.Text(), L"&#120;");
+    window->bbReset.SetValue(true);
+    EXPECT_EQ(window->tbCopy.Text(), L"");
+    EXPECT_FALSE(window->bbCopy.Enabled());
+    EXPECT_EQ(window->cbPreview.Text(), L"");
+}
+
+// Each box undoes to the text it held when its own last key went down,
+// whatever keys another box had meanwhile.
+TEST(CopyBox, TheCopyBoxAndThePictureSizeBoxEachUndoToTheirOwnText)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    HWND copy = window->tbCopy.hWnd();
+    HWND size = window->cbPicture.EditWindow();
+    ASSERT_TRUE(size);
+
+    window->tbCopy.SetText(L"\u0410");
+    window->tbCopy.SetSelStart(1);
+    TypeChar(copy, L'b');                 // last key of the copy box: its text was "А"
+    window->cbPicture.SetText(L"12");
+    window->cbPicture.SetSelStart(2);
+    TypeChar(size, L'4');                 // last key of the size box: its text was "12"
+    ASSERT_EQ(window->cbPicture.Text(), L"124");
+
+    window->bbReset.SetValue(true);
+    EXPECT_EQ(window->tbCopy.Tag, L"\u0410");
+    PressKey(copy, 'Z', kCtrl, 26);
+    EXPECT_EQ(window->tbCopy.Text(), L"\u0410");
+    PressKey(copy, 'Z', kCtrl, 26);      // a second undo takes the first back
+    EXPECT_EQ(window->tbCopy.Text(), L"");
+
+    PressKey(size, VK_BACK, kAlt);        // Alt+Backspace undoes too
+    EXPECT_EQ(window->cbPicture.Text(), L"12");
+    EXPECT_EQ(window->cbPicture.Tag, L"124");
+    EXPECT_EQ(window->tbCopy.Text(), L"");
+}
+
+TEST(CopyBox, ThePreviewCannotBeTypedOrPastedInto)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    window->tbCopy.SetText(L"AB");
+    ChooseForm(window, 6);
+    const std::wstring shown = L"&#x0041;&#x0042;";
+    ASSERT_EQ(window->cbPreview.Text(), shown);
+    HWND edit = window->cbPreview.EditWindow();
+    ASSERT_TRUE(edit);
+
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    Runtime::Clipboard::Clear();
+    Runtime::Clipboard::SetText(std::wstring(L"pasted"));
+
+    struct Key { const char* what; int key; int shift; wchar_t character; };
+    const Key kept[] = {
+        {"a letter", 'Q', 0, L'q'},
+        {"a shifted letter", 'Q', kShift, L'Q'},
+        {"Backspace", VK_BACK, 0, 8},
+        {"Delete", VK_DELETE, 0, 0},
+        {"Shift+Insert", VK_INSERT, kShift, 0},
+        {"Ctrl+V", 'V', kCtrl, 22},
+        {"Space", VK_SPACE, 0, L' '},
+    };
+    for (const Key& k : kept) {
+        window->cbPreview.SetSelStart(3);
+        PressKey(edit, k.key, k.shift, k.character);
+        EXPECT_EQ(window->cbPreview.Text(), shown) << k.what;
+    }
+
+    // Moving about and copying work.
+    window->cbPreview.SetSelStart(0);
+    PressKey(edit, VK_END);
+    EXPECT_EQ(window->cbPreview.SelStart(), static_cast<int>(shown.size()));
+    PressKey(edit, VK_LEFT);
+    EXPECT_EQ(window->cbPreview.SelStart(), static_cast<int>(shown.size()) - 1);
+    PressKey(edit, 'A', kCtrl, 1);
+    window->cbPreview.SetSelStart(0);
+    window->cbPreview.SetSelLength(static_cast<int>(shown.size()));
+    PressKey(edit, 'C', kCtrl, 3);
+    EXPECT_EQ(Runtime::Clipboard::GetUnicodeText(), shown);
+}
+
+TEST(CopyBox, ChoosingAnotherNameRowOfThePreviewGoesBackToTheFirst)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    window->tbCopy.SetText(L"AB");
+    ChooseForm(window, 9);
+    ASSERT_EQ(window->cbPreview.ListCount(), 2);
+    window->cbPreview.SetListIndex(1);
+    EXPECT_EQ(window->cbPreview.ListIndex(), 0);
+}
+
+TEST(CopyBox, ThePreviewTakesTheCodePagesCharacterSetWhenAsked)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    const int own = window->Font().Charset;
+    window->cbCharSet.SetListIndex(7); // Cyrillic: character set 204
+    struct Case { int format; int checked; int charset; };
+    const Case cases[] = {
+        {8, 1, 204},
+        {8, 0, own},
+        {3, 1, own},  // UTF-8 is never shown in a code page's character set
+        {2, 1, 204},
+    };
+    for (const Case& c : cases) {
+        ChooseForm(window, c.format);
+        window->chPreview.SetValue(c.checked);
+        EXPECT_EQ(window->cbPreview.Font().Charset, c.charset) << "form " << c.format << " checked " << c.checked;
+    }
+    window->cbCharSet.SetListIndex(1); // Japanese: 128
+    ChooseForm(window, 8);
+    window->chPreview.SetValue(1);
+    EXPECT_EQ(window->cbPreview.Font().Charset, 128);
+}
+
+} // namespace
