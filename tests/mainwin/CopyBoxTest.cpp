@@ -10,16 +10,23 @@
 #include "common/CodePage.h"
 #include "runtime/Clipboard.h"
 #include "tests/chardata/ClipboardFixture.h"
-#include "tests/mainwin/KeyInput.h"
+#include "tests/mainwin/SearchDriving.h"
 
 namespace {
 
 using MainWinTest::ChooseForm;
 using MainWinTest::LoadedMain;
 using MainWinTest::PressKey;
-using MainWinTest::TypeChar;
+using MainWinTest::TypeChars;
 
-constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+constexpr int kShift = Runtime::ShiftMask, kCtrl = Runtime::CtrlMask, kAlt = Runtime::AltMask;
+
+// A key with the character the keyboard makes of it (none when 0).
+void PressKey(HWND wnd, int keyCode, int shift, wchar_t character)
+{
+    PressKey(wnd, keyCode, shift);
+    if (character) SendMessageW(wnd, WM_CHAR, character, 1);
+}
 
 // The text the preview shows for bytes of the clipboard's ANSI text format.
 std::wstring Shown(const std::string& bytes)
@@ -97,13 +104,13 @@ TEST(CopyBox, TypedPastedAndProgramTextStaysAsItCame)
 
     // Typed: each character as the keyboard layout made it, at the caret.
     const std::wstring typed = L"a\u0410\u00C0\u20AC\u4E2D";
-    for (wchar_t c : typed) TypeChar(box, c);
+    TypeChars(box, typed);
     EXPECT_EQ(window->tbCopy.Text(), typed);
     EXPECT_EQ(window->tbCopy.SelStart(), static_cast<int>(typed.size()));
 
     // Typed in the middle: the caret stays after the new character.
     window->tbCopy.SetSelStart(1);
-    TypeChar(box, L'\u0416');
+    TypeChars(box, L"\u0416");
     EXPECT_EQ(window->tbCopy.Text(), L"a\u0416\u0410\u00C0\u20AC\u4E2D");
     EXPECT_EQ(window->tbCopy.SelStart(), 2);
 
@@ -133,7 +140,7 @@ TEST(CopyBox, CopyFollowsTheBoxAndResetEmptiesIt)
     LoadedMain window;
     ASSERT_TRUE(window.Loaded());
     EXPECT_FALSE(window->bbCopy.Enabled());
-    TypeChar(window->tbCopy.hWnd(), L'x');
+    TypeChars(window->tbCopy.hWnd(), L"x");
     EXPECT_TRUE(window->bbCopy.Enabled());
     ChooseForm(window, 7);
     EXPECT_EQ(window->cbPreview.Text(), L"&#120;");
@@ -155,10 +162,10 @@ TEST(CopyBox, TheCopyBoxAndThePictureSizeBoxEachUndoToTheirOwnText)
 
     window->tbCopy.SetText(L"\u0410");
     window->tbCopy.SetSelStart(1);
-    TypeChar(copy, L'b');                 // last key of the copy box: its text was "А"
+    TypeChars(copy, L"b");                 // last key of the copy box: its text was "А"
     window->cbPicture.SetText(L"12");
     window->cbPicture.SetSelStart(2);
-    TypeChar(size, L'4');                 // last key of the size box: its text was "12"
+    TypeChars(size, L"4");                 // last key of the size box: its text was "12"
     ASSERT_EQ(window->cbPicture.Text(), L"124");
 
     window->bbReset.SetValue(true);
@@ -168,7 +175,7 @@ TEST(CopyBox, TheCopyBoxAndThePictureSizeBoxEachUndoToTheirOwnText)
     PressKey(copy, 'Z', kCtrl, 26);      // a second undo takes the first back
     EXPECT_EQ(window->tbCopy.Text(), L"");
 
-    PressKey(size, VK_BACK, kAlt);        // Alt+Backspace undoes too
+    PressKey(size, VK_BACK, kAlt, 0);        // Alt+Backspace undoes too
     EXPECT_EQ(window->cbPicture.Text(), L"12");
     EXPECT_EQ(window->cbPicture.Tag, L"124");
     EXPECT_EQ(window->tbCopy.Text(), L"");
@@ -208,9 +215,9 @@ TEST(CopyBox, ThePreviewCannotBeTypedOrPastedInto)
 
     // Moving about and copying work.
     window->cbPreview.SetSelStart(0);
-    PressKey(edit, VK_END);
+    PressKey(edit, VK_END, 0, 0);
     EXPECT_EQ(window->cbPreview.SelStart(), static_cast<int>(shown.size()));
-    PressKey(edit, VK_LEFT);
+    PressKey(edit, VK_LEFT, 0, 0);
     EXPECT_EQ(window->cbPreview.SelStart(), static_cast<int>(shown.size()) - 1);
     PressKey(edit, 'A', kCtrl, 1);
     window->cbPreview.SetSelStart(0);
