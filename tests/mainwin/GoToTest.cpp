@@ -191,4 +191,18 @@ TEST(SymbolBox, TheNextCharacterTypedReplacesTheOneShown)
     EXPECT_EQ(window->GoToCode, L'b');
 }
 
+TEST(SearchFrame, EachOptionLeadsToItsBox)
+{
+    LoadedMain window(kAllBlocksHex);
+    ASSERT_TRUE(window.Loaded());
+    Runtime::Control* boxes[] = {&window->tbGoTo, &window->tbSearch, &window->cbSearch};
+    for (int i = 2; i >= 0; --i) {
+        window->obSearch[static_cast<std::size_t>(i)]->SetFocus();
+        LoadedMain::Pump();
+        EXPECT_TRUE(boxes[i]->HasFocus()) << "option " << i;
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(window->obSearch[static_cast<std::size_t>(j)]->Value(), i == j) << "option " << i << ", " << j;
+    }
+}
+
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "common/Ini.h"
 #include "common/IniSection.h"
 
@@ -45,10 +47,16 @@ TEST(Search, NameWordsWalkForwardToTheLastHit)
         {L"fourth hit", 0x1DA1, L"", L"N&ext (F3)", true},
         {L"past the last", 0x1DA1, L"No more occurences.", L"S&earch", false},
     };
-    for (const Step& step : steps) {
+    // Enter in the box searches as the button does.
+    PressKey(window->cbSearch.EditWindow(), VK_RETURN);
+    ExpectStep(window, steps[0]);
+    for (const Step& step : std::span(steps).subspan(1)) {
         ClickSearch(window);
         ExpectStep(window, step);
     }
+    // A disabled button switches Enter off too.
+    PressKey(window->cbSearch.EditWindow(), VK_RETURN);
+    ExpectStep(window, steps[4]);
     // The scan does not wrap around; a new text starts a new search.
     window->cbSearch.SetText(L"dotless j ");
     EXPECT_EQ(window->SearchCursor, 0);
