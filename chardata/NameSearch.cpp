@@ -22,13 +22,23 @@ std::wstring_view TrimBlanks(std::wstring_view text)
     return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
-// Whether the folded `word` occurs in `name` (folded as it is read).
+// The other ASCII letter case of a folded character, or the character.
+inline wchar_t OtherCase(wchar_t c)
+{
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+}
+
+// Whether the folded `word` occurs in `name` (folded as it is read). The
+// first character is looked for without folding ASCII: names are mostly
+// ASCII, and this loop is where a search that reads every name spends its time.
 bool Contains(std::wstring_view name, std::wstring_view word)
 {
     if (word.size() > name.size()) return false;
     const std::size_t lastStart = name.size() - word.size();
+    const wchar_t first = word.front(), firstUpper = OtherCase(first);
     for (std::size_t at = 0; at <= lastStart; ++at) {
-        if (Fold(name[at]) != word.front()) continue;
+        const wchar_t c = name[at];
+        if (c < 0x80 ? c != first && c != firstUpper : Fold(c) != first) continue;
         std::size_t i = 1;
         while (i < word.size() && Fold(name[at + i]) == word[i]) ++i;
         if (i == word.size()) return true;

@@ -69,8 +69,10 @@ int main()
     std::printf("Orlenta search (%d runs each; the name search %s, the entity search %s)\n", kRuns,
                 foundNothing ? "found nothing" : "FOUND SOMETHING", found ? "found U+00A0" : "MISSED U+00A0");
     Report("name search over U+0000..U+FFFF, median", Median(names), kNameSearchTargetMs);
-    Report("name search over U+0000..U+FFFF, slowest", *std::max_element(names.begin(), names.end()),
-           kNameSearchTargetMs);
+    Report("name search, the first of the run", names.front(), kNameSearchTargetMs);
+    std::vector<double> sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    Report("name search, 90th percentile", sorted[sorted.size() * 9 / 10], kNameSearchTargetMs);
     Report("entity search, median", Median(entities), kEntitySearchTargetMs);
     std::printf("%-46s %9.4f ms   (once per run; no target)\n", "entity index at the first entity search", indexMs);
     return 0;
