@@ -72,6 +72,8 @@ TEST(NameQuery, EveryWordAnywhereIgnoringCase)
         {L"   ", L"", false},                          // an empty name holds nothing
         {L"a", L"", false},
         {L"\u0431", L"Name with \u0411", true},        // case folding beyond ASCII
+        {L"K", L"Sign \u212A", true},                  // Kelvin sign folds to k
+        {L"\u212Aelvin", L"kELVIN", true},
         {L"LETTERS", L"Letter", false},
     };
     for (const Case& c : cases)
