@@ -36,6 +36,9 @@ build() {
 build val_fuzz tests/fuzz/ValFuzz.cpp common/Val.cpp
 build hex_fuzz tests/fuzz/HexFuzz.cpp common/Hex.cpp common/Val.cpp runtime/RuntimeError.cpp
 build token_fuzz tests/fuzz/TokenFuzz.cpp common/Tokens.cpp "${TEXT[@]}"
+build search_fuzz tests/fuzz/SearchFuzz.cpp chardata/NameSearch.cpp chardata/EntitySearch.cpp \
+  chardata/GoToTarget.cpp chardata/CharNameTable.cpp chardata/CharNameLines.cpp common/Hex.cpp common/Val.cpp \
+  common/TextUtil.cpp runtime/RuntimeError.cpp "${TEXT[@]}"
 
 # A few readable seeds (the first byte 0 means "one byte per character").
 seed() { mkdir -p "$BUILD/corpus/$1"; printf "\0%s" "$3" >"$BUILD/corpus/$1/$2"; }
@@ -45,13 +48,16 @@ seed val_fuzz oct '&O17'
 seed val_fuzz blanks ' 1 2.5 D -3'
 seed hex_fuzz ffff 'FFFF'
 seed hex_fuzz long 'FFFFFFFFFFFFF'
+seed search_fuzz words '  LATIN  a '
+seed search_fuzz entity '&amp; '
+seed search_fuzz goto '4a1f'
 # Token seeds start with a flags byte: 1 = two-character delimiter, 4 = a set.
 mkdir -p "$BUILD/corpus/token_fuzz"
 printf '\1\0\r\none\r\ntwo' >"$BUILD/corpus/token_fuzz/lines"
 printf '\5\0, a,b c' >"$BUILD/corpus/token_fuzz/set"
 
 status=0
-for target in val_fuzz hex_fuzz token_fuzz; do
+for target in val_fuzz hex_fuzz token_fuzz search_fuzz; do
   echo "== running $target ($RUNS inputs)"
   mkdir -p "$BUILD/corpus/$target"
   if ! (cd "$BUILD" && "./$target" -runs="$RUNS" -max_len=512 -timeout=10 \
