@@ -161,15 +161,7 @@ void fwMain::cbSearch_KeyDown(int& keyCode, int shift)
         bbSearch_Click();
     }
     PrevSearchText = cbSearch.Text();
-    if (Common::EditKeyCommand(keyCode, shift) == Common::EditUndo) {
-        // The Edit menu's Undo for this box: the text and the undo text
-        // change places, the caret stays.
-        const int start = cbSearch.SelStart();
-        const std::wstring previous = cbSearch.Tag;
-        cbSearch.Tag = cbSearch.Text();
-        cbSearch.SetText(previous);
-        cbSearch.SetSelStart(std::min(start, static_cast<int>(cbSearch.Text().size())));
-    }
+    if (Common::EditKeyCommand(keyCode, shift) == Common::EditUndo) UndoBoxText(cbSearch);
 }
 
 void fwMain::bbSearch_Click()
