@@ -111,6 +111,7 @@ void fwMain::CreateControls()
     pbType.SetBorderStyle(0);
     pbType.SetVisible(false);
     CreateStatusBars();
+    WireStatusControls();
 
     // Helpers that stay out of sight.
     pbCopy.Create(-100, -100, 32, 32);

@@ -29,11 +29,13 @@
 #include "runtime/ImageList.h"
 #include "runtime/Label.h"
 #include "runtime/ListView.h"
+#include "runtime/Menu.h"
 #include "runtime/PictureBox.h"
 #include "runtime/RichTextBox.h"
 #include "runtime/ScrollBar.h"
 #include "runtime/StatusBar.h"
 #include "runtime/TextBox.h"
+#include "runtime/Timer.h"
 
 // One cell of the character table: drawn by the cell panel pbTable, so it
 // has no window of its own, only its place, its code point and its caption.
@@ -160,10 +162,30 @@ public:
     void tlCell_Click(int index);
     void tlCell_DblClick(int index);
 
-    // Status bars, type menu and the buttons beside them (fwMain_Status.cpp).
+    // Status bars, type menu and the buttons beside them (fwMain_Status.cpp,
+    // fwMain_CharMap.cpp). The type menu's items 1, 2 and 3 are mTypeList[0],
+    // [1] and [2] (their Index is 1, 2 and 3).
+    Runtime::Menu mType{this, nullptr, L"mType", -1, L"&Type"};
+    std::vector<std::unique_ptr<Runtime::Menu>> mTypeList;
+    Runtime::TimerControl toMSCharMap{this, nullptr, L"toMSCharMap"};
+    DWORD LastTypeMenuClose = 0;         // tick count when the type menu last closed
     // Shows the character's type classes in the type menu and the "Type"
     // panel; returns its CT_CTYPE3 word.
     std::uint32_t ShowCharType(std::int32_t code);
+    // Writes the current cell's code into the "Hex" panel, as StatusHex says.
+    void ShowCodePanel();
+    void pbStatus_PanelDblClick(int index, Runtime::Panel& panel);
+    void pbStatus_MouseDown(int index, const Runtime::MouseArgs& args);
+    void pbType_MouseDown(int button, int shift, int x, int y);
+    void pbType_KeyDown(int& keyCode, int shift);
+    void chOnTop_Click();
+    void bbFont_Click();
+    void bbAbout_Click();
+    void bbCharMap_Click();
+    void toMSCharMap_Timer();
+    // Context help (right click, "What's This?") for a control; the help
+    // popup itself is not built yet (fwMain_Help.cpp).
+    void ShowHelpPopup(Runtime::Control& control);
 
     // Search by name, entity or symbol, and go-to (fwMain_Search.cpp,
     // fwMain_GoTo.cpp, fwMain_Symbol.cpp).
@@ -255,6 +277,8 @@ private:
     void CreateSearchFrame();
     void FinishSearch(const std::wstring& text, bool found);
     void CreateStatusBars();
+    void WireStatusControls();
+    void ShowTypeArrow();
     void PaintTable();
     void RegisterProgram();
     void SubscribeHookMessages();

@@ -43,7 +43,7 @@ void fwMain::ArrangeControls()
     // The type arrow sits on a status bar: it goes with it. The sub-range
     // box lies under the block list; without the list it would stand alone
     // over the table.
-    if (!expanded) pbType.SetVisible(false);
+    ShowTypeArrow();
     cbRange.SetVisible(expanded);
 
     if (!expanded) {
