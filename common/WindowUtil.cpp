@@ -2,6 +2,8 @@
 
 #include "common/TextCompare.h"
 
+#include <vector>
+
 namespace Common {
 
 namespace {
@@ -12,8 +14,19 @@ constexpr int kInfoBufferSize = 260;
 
 bool SetTopMost(HWND window, bool onTop)
 {
-    return SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE) != FALSE;
+    // Wine puts a window asked into the topmost band right after the topmost
+    // popups it owns (its tool tips) and leaves it outside the band. Those
+    // popups are let go of while it moves and owned again afterwards.
+    std::vector<HWND> topmostOwned;
+    if (onTop)
+        for (HWND above = GetTopWindow(nullptr); above && above != window; above = GetWindow(above, GW_HWNDNEXT))
+            if (GetWindow(above, GW_OWNER) == window && (GetWindowLongPtrW(above, GWL_EXSTYLE) & WS_EX_TOPMOST))
+                topmostOwned.push_back(above);
+    for (HWND popup : topmostOwned) SetWindowLongPtrW(popup, GWLP_HWNDPARENT, 0);
+    const BOOL done = SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    for (HWND popup : topmostOwned) SetWindowLongPtrW(popup, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window));
+    return done != FALSE;
 }
 
 HWND FindWindow(HWND parent, std::wstring_view title, std::wstring_view className, int occurrence)

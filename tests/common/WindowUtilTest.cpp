@@ -132,6 +132,23 @@ TEST_F(WindowUtil, SetTopMostMovesTheWindowInAndOutOfTheTopmostBand)
     EXPECT_TRUE(EqualRect(&before, &after)) << "place and size kept";
 }
 
+TEST_F(WindowUtil, SetTopMostAlsoMovesAWindowThatOwnsTopmostPopups)
+{
+    TestWindow window(kClassA, L"Orlenta topmost owner", nullptr, WS_VISIBLE);
+    ASSERT_TRUE(window.Get());
+    // A tool tip of the window's: topmost, owned by it, above it.
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassB, L"", WS_POPUP, 0, 0, 10, 10, window.Get(),
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(tip);
+    for (bool onTop : {true, false, true}) {
+        EXPECT_TRUE(Common::SetTopMost(window.Get(), onTop));
+        bool topmost = (GetWindowLongPtrW(window.Get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        EXPECT_EQ(topmost, onTop) << "SetTopMost(" << onTop << ")";
+        EXPECT_EQ(GetWindow(tip, GW_OWNER), window.Get()) << "the popup stays the window's";
+    }
+    DestroyWindow(tip);
+}
+
 TEST(IsWow64, NativeProcessIsNot)
 {
     // The tests are built as 64-bit programs, which never run in the 32-bit layer.
