@@ -1,5 +1,6 @@
 #include "chardata/RangeListView.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,26 +22,51 @@ bool CanShowCheck(const Runtime::ListView& list)
     return list.SmallIcons() && list.SmallIcons()->ListImages().Find(kCheckIcon);
 }
 
-// The width of `text` in the font of the list's form (the list's own font
-// when it has no form), in pixels.
-int TextWidthFor(const Runtime::Control& control, const std::wstring& text)
+// Measures names in the font of the list's form (the list's own font when
+// it has no form), in pixels, on one device context for a whole fill.
+class NameMeasure {
+public:
+    explicit NameMeasure(const Runtime::Control& control)
+        : dc_(control.ParentForm() ? control.ParentForm()->hWnd() : control.hWnd()),
+          font_(dc_.Get(), control.ParentForm() ? control.ParentForm()->FontHandle() : control.FontHandle())
+    {
+    }
+    int Width(const std::wstring& text) const
+    {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+private:
+    Runtime::ScopedGetDC dc_;
+    Runtime::ScopedSelect font_;
+};
+
+// What one fill carries from row to row: the measure, the box's names in
+// their sorted order, and the widest name so far.
+struct FillState {
+    explicit FillState(const Runtime::Control& list) : measure(list) {}
+    NameMeasure measure;
+    std::vector<std::wstring> boxNames;
+    int widest = 0;
+};
+
+void AddToRangeBox(Runtime::ComboBox& cbRange, std::vector<std::wstring>& names, const std::wstring& name,
+                   const std::wstring& key)
 {
-    if (const Runtime::Form* form = control.ParentForm()) return form->TextWidth(text);
-    Runtime::ScopedGetDC dc(control.hWnd());
-    Runtime::ScopedSelect font(dc.Get(), control.FontHandle());
-    SIZE size{};
-    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+    const std::size_t at = SortedPosition(names, name);
+    names.insert(names.begin() + static_cast<std::ptrdiff_t>(at), name);
+    cbRange.AddItem(name, static_cast<int>(at));
+    cbRange.SetList(static_cast<int>(at), 1, key);
 }
 
-void AddToRangeBox(Runtime::ComboBox& cbRange, const std::wstring& name, const std::wstring& key)
+std::vector<std::wstring> BoxNames(const Runtime::ComboBox& cbRange)
 {
     std::vector<std::wstring> names;
     names.reserve(static_cast<std::size_t>(cbRange.ListCount()));
     for (int i = 0; i < cbRange.ListCount(); ++i) names.push_back(cbRange.List(i));
-    const int at = static_cast<int>(SortedPosition(names, name));
-    cbRange.AddItem(name, at);
-    cbRange.SetList(at, 1, key);
+    return names;
 }
 
 // A list-view number field (Tag, SubItems) as a 32-bit number.
@@ -53,25 +79,43 @@ std::int32_t FieldNumber(const std::wstring& text)
 
 } // namespace
 
-std::int32_t AddRangeRow(Runtime::ListView& lvRange, Runtime::ComboBox& cbRange, const RangeFilter& filter,
-                         const Subrange& row)
+namespace {
+
+// Adds a listed row to both lists; the caller widens the column.
+std::int32_t AddListedRow(Runtime::ListView& lvRange, Runtime::ComboBox& cbRange, const RangeFilter& filter,
+                          const Subrange& row, FillState& state)
 {
     if (!RangeRowListed(filter, row)) return 0;
     const std::wstring key = RangeKey(row.First);
     const std::wstring name(row.Name);
-    if (row.Name != kUndefinedSubrange) AddToRangeBox(cbRange, name, key);
+    if (row.Name != kUndefinedSubrange) AddToRangeBox(cbRange, state.boxNames, name, key);
 
     Runtime::ListItem& item = lvRange.ListItems().Add(0, key, name);
     item.Tag = std::to_wstring(row.Last);
     item.SetSubItems(1, std::to_wstring(row.Bit));
     if (RangeRowChecked(filter, row) && CanShowCheck(lvRange)) item.SetSmallIcon(kCheckIcon);
-
-    if (lvRange.ColumnHeaders().Count() > 0) {
-        Runtime::ColumnHeader& column = lvRange.ColumnHeaders()(1);
-        const int width = TextWidthFor(lvRange, name) + kColumnPadding;
-        if (column.Width() < width) column.SetWidth(width);
-    }
+    state.widest = std::max(state.widest, state.measure.Width(name) + kColumnPadding);
     return row.Last - row.First + 1;
+}
+
+// The first column grows to the widest name; it never narrows.
+void WidenFirstColumn(Runtime::ListView& lvRange, int width)
+{
+    if (lvRange.ColumnHeaders().Count() == 0) return;
+    Runtime::ColumnHeader& column = lvRange.ColumnHeaders()(1);
+    if (column.Width() < width) column.SetWidth(width);
+}
+
+} // namespace
+
+std::int32_t AddRangeRow(Runtime::ListView& lvRange, Runtime::ComboBox& cbRange, const RangeFilter& filter,
+                         const Subrange& row)
+{
+    FillState state(lvRange);
+    state.boxNames = BoxNames(cbRange);
+    const std::int32_t added = AddListedRow(lvRange, cbRange, filter, row, state);
+    if (added > 0) WidenFirstColumn(lvRange, state.widest);
+    return added;
 }
 
 RangeListFill FillRangeList(Runtime::ListView& lvRange, Runtime::ComboBox& cbRange, const RangeFilter& filter)
@@ -84,7 +128,9 @@ RangeListFill FillRangeList(Runtime::ListView& lvRange, Runtime::ComboBox& cbRan
     lvRange.ListItems().Clear();
     if (lvRange.ColumnHeaders().Count() > 0) lvRange.ColumnHeaders()(1).SetWidth(lvRange.Width());
     RangeListFill fill;
-    for (const Subrange& row : SubrangeTable()) fill.ListedCount += AddRangeRow(lvRange, cbRange, filter, row);
+    FillState state(lvRange);
+    for (const Subrange& row : SubrangeTable()) fill.ListedCount += AddListedRow(lvRange, cbRange, filter, row, state);
+    WidenFirstColumn(lvRange, state.widest);
     fill.ScrollMax = TableScrollMax(fill.ListedCount);
     return fill;
 }

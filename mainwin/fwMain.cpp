@@ -49,8 +49,10 @@ void fwMain::CreateControls()
     tlRange.Create(0, 0, 64, 16, L"Subranges:");
     chRange.Create(186, 320, 72, 18, L"&All");
     bbRange.Create(340, 280, 17, 17, L"");
-    cbRange.Create(181, 200, 180, Runtime::ComboBox::StyleDropDownList);
+    // Columns are set before the window is made: an owner-drawn box made
+    // afterwards would be made twice.
     cbRange.SetColumnCount(2);
+    cbRange.Create(181, 200, 180, Runtime::ComboBox::StyleDropDownList);
 
     // The table panel and its grid.
     pbGrid.Create(2, 1, 431, 395);
@@ -80,9 +82,9 @@ void fwMain::CreateControls()
         option.Create(6, 18, 84, 18, std::wstring(CharData::OutputFormatCaption(i)));
         option.Click = [this, i] { obFormat_Click(i); };
     }
-    cbCharSet.Create(90, 90, 176, Runtime::ComboBox::StyleDropDownList);
     cbCharSet.SetColumnCount(3);
     cbCharSet.SetColumnWidths(L";0;0");
+    cbCharSet.Create(90, 90, 176, Runtime::ComboBox::StyleDropDownList);
     tlEntity.Create(77, 122, 13, 13);
     cbEntity.Create(90, 118, 176, Runtime::ComboBox::StyleDropDownList);
 

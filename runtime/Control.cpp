@@ -53,6 +53,17 @@ HCURSOR CursorFor(int pointer, HCURSOR custom)
     }
 }
 
+// Whether a child window already has this place and size in its parent's
+// client area: moving it there again would only cost messages (an
+// arrangement puts most controls where they already are).
+bool AlreadyAt(HWND wnd, int left, int top, int width, int height)
+{
+    RECT r{};
+    if (!GetWindowRect(wnd, &r)) return false;
+    MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&r), 2);
+    return r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height;
+}
+
 } // namespace
 
 MouseArgs MouseArgsFrom(WPARAM wParam, LPARAM lParam, int button)
@@ -176,7 +187,7 @@ void Control::Move(int left, int top, int width, int height)
 {
     if (width < 0 || height < 0) Raise(ErrInvalidCall);
     left_ = left, top_ = top, width_ = width, height_ = height;
-    if (hwnd_) MoveWindow(hwnd_, left, top, width, height, TRUE);
+    if (hwnd_ && !AlreadyAt(hwnd_, left, top, width, height)) MoveWindow(hwnd_, left, top, width, height, TRUE);
 }
 
 void Control::SetFont(const FontSpec& font)
