@@ -35,6 +35,7 @@
 #include "runtime/ScrollBar.h"
 #include "runtime/StatusBar.h"
 #include "runtime/TextBox.h"
+#include "runtime/TextDrop.h"
 #include "runtime/Timer.h"
 
 // One cell of the character table: drawn by the cell panel pbTable, so it
@@ -216,11 +217,13 @@ public:
     std::vector<std::unique_ptr<Runtime::PictureBox>> pbModel;
     Runtime::Image ibView{this, &pbView, L"ibView"};
     Runtime::ColorDialog MSWinDialog{this, nullptr, L"MSWinDialog"};
+    Runtime::TextDrop tbCopyDrop; // text dropped on the copy box
     // The undo texts: each box keeps its own (text when its last key went down).
     std::wstring PrevCopyText;    // tbCopy
     std::wstring PrevPictureText; // cbPicture
 
     void tbCopy_KeyDown(int& keyCode, int shift);
+    void tbCopy_BeforeDropOrPaste();
     void tbCopy_Change();
     void tbCopy_MouseUp(const Runtime::MouseArgs& args);
     void bbReset_Click();

@@ -36,6 +36,11 @@ void fwMain::tbCopy_KeyDown(int& keyCode, int shift)
     }
 }
 
+void fwMain::tbCopy_BeforeDropOrPaste()
+{
+    CopyNotTyped = true;
+}
+
 // Typed characters are kept as the keyboard layout produced them: the box
 // is a Unicode window, so a character typed on any layout is already the
 // right one, and so are pasted, dropped and Alt+keypad characters and the

@@ -17,6 +17,8 @@ void fwMain::CreateCopyControls()
         if (ascii == kCtrlZ) ascii = 0;
     };
     tbCopy.Change = [this] { tbCopy_Change(); };
+    tbCopyDrop.BeforeDrop = [this] { tbCopy_BeforeDropOrPaste(); };
+    tbCopyDrop.Attach(tbCopy.hWnd());
     tbCopy.MouseUp = [this](const Runtime::MouseArgs& args) { tbCopy_MouseUp(args); };
     bbReset.Click = [this] { bbReset_Click(); };
     bbCopy.Click = [this] { bbCopy_Click(); };

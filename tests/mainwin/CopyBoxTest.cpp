@@ -5,6 +5,10 @@
 #include "tests/mainwin/ChooseForm.h"
 #include "tests/mainwin/LoadedMain.h"
 
+#include <ole2.h>
+
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "common/CodePage.h"
@@ -133,6 +137,72 @@ TEST(CopyBox, TypedPastedAndProgramTextStaysAsItCame)
     // Even without the flag a program write is the text written.
     window->tbCopy.SetText(L"\u00C2\u00C3");
     EXPECT_EQ(window->tbCopy.Text(), L"\u00C2\u00C3");
+}
+
+// Text dragged from another program onto the box: the data object the
+// system makes of the clipboard's content, dropped through the box's
+// registered drop target.
+TEST(CopyBox, DroppedTextGoesWhereItIsDropped)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    HWND box = window->tbCopy.hWnd();
+    IDropTarget* target = window->tbCopyDrop.Target();
+    ASSERT_TRUE(target);
+    EXPECT_EQ(RegisterDragDrop(box, target), DRAGDROP_E_ALREADYREGISTERED) << "the box takes drops";
+
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    RECT client{};
+    GetClientRect(box, &client);
+    POINT start{1, client.bottom / 2}, end{client.right - 2, client.bottom / 2};
+    ClientToScreen(box, &start);
+    ClientToScreen(box, &end);
+
+    struct Case {
+        const char* what;
+        std::function<void()> fill; // what the dragged data holds
+        POINT at;
+        int format;                 // the output form chosen
+        std::wstring expected;
+        DWORD effect;
+    };
+    const Case cases[] = {
+        {"Unicode text at the start", [] { Runtime::Clipboard::SetText(std::wstring(L"\u0410\u00C0")); }, start, 7,
+         L"\u0410\u00C0xy", DROPEFFECT_COPY},
+        {"ANSI text at the end", [] { Runtime::Clipboard::SetText(std::string("abc")); }, end, 7, L"xyabc",
+         DROPEFFECT_COPY},
+        {"the first line of several", [] { Runtime::Clipboard::SetText(std::wstring(L"ab\r\ncd")); }, end, 7,
+         L"xyab", DROPEFFECT_COPY},
+        {"no text", [] { Runtime::Clipboard::SetData(CreateBitmap(2, 2, 1, 32, nullptr)); }, end, 7, L"xy",
+         DROPEFFECT_NONE},
+        {"a box that takes no text", [] { Runtime::Clipboard::SetText(std::wstring(L"q")); }, end, 11, L"\u0041",
+         DROPEFFECT_NONE},
+    };
+    window->FillTable(0);
+    window->CurrentCell = 0x41;
+    for (const Case& c : cases) {
+        ChooseForm(window, 0);
+        window->tbCopy.SetText(L"xy");
+        ChooseForm(window, c.format);
+        const std::wstring before = window->tbCopy.Text();
+        Runtime::Clipboard::Clear();
+        c.fill();
+        Runtime::ComPtr<IDataObject> data;
+        ASSERT_EQ(OleGetClipboard(data.Put()), S_OK) << c.what;
+
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        ASSERT_EQ(target->DragEnter(data.Get(), MK_LBUTTON, POINTL{c.at.x, c.at.y}, &effect), S_OK) << c.what;
+        EXPECT_EQ(effect, c.effect) << c.what;
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        ASSERT_EQ(target->Drop(data.Get(), 0, POINTL{c.at.x, c.at.y}, &effect), S_OK) << c.what;
+        EXPECT_EQ(effect, c.effect) << c.what;
+        EXPECT_EQ(window->tbCopy.Text(), c.effect == DROPEFFECT_NONE ? before : c.expected) << c.what;
+        if (c.format == 7 && c.effect != DROPEFFECT_NONE) {
+            EXPECT_EQ(window->cbPreview.Text().empty(), false) << c.what;
+            EXPECT_FALSE(window->CopyNotTyped) << c.what;
+        }
+    }
 }
 
 TEST(CopyBox, CopyFollowsTheBoxAndResetEmptiesIt)
