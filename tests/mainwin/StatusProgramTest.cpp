@@ -34,12 +34,10 @@ TEST(StatusProgram, AlwaysOnTopStartsFromItsSettingAndFollowsTheUsersClick)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
 
-    SendMessageW(box, BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsTopMost(wnd));
-    SendMessageW(box, BM_CLICK, 0, 0);
-    EXPECT_TRUE(IsTopMost(wnd));
-    SendMessageW(box, BM_CLICK, 0, 0);
-    EXPECT_FALSE(IsTopMost(wnd));
+    for (bool onTop : {false, true, false}) {
+        SendMessageW(box, BM_CLICK, 0, 0);
+        EXPECT_EQ(IsTopMost(wnd), onTop);
+    }
     EXPECT_EQ(run.Close(wnd), 0);
     EXPECT_EQ(ReadIni(run.Settings(), L"fwMain", L"chOnTop"), L"0");
 }
