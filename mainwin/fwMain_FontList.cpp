@@ -106,6 +106,8 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
             ViewFontSize = MulDiv(ViewFontSize, tm.tmHeight + tm.tmInternalLeading, tm.tmMaxCharWidth);
         FontGlyphSet = CharData::ReadFontGlyphSet(pbView.hDC());
     }
+    // The view and the copy picture take the new font at the chosen size.
+    cbPicture_Change();
 
     std::int32_t pageFirst = static_cast<std::int32_t>(_wtoi(tlCell[0].Tag.c_str()));
     int cell = CurrentCell;

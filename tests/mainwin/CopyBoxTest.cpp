@@ -205,6 +205,32 @@ TEST(CopyBox, DroppedTextGoesWhereItIsDropped)
     }
 }
 
+// Alt with the keypad digits of a code, Num Lock on: the character the
+// system makes of them arrives when Alt goes up, and stays as it came.
+TEST(CopyBox, AnAltKeypadCharacterStaysAsItCame)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    HWND box = window->tbCopy.hWnd();
+    BYTE saved[256], state[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(state);
+    state[VK_NUMLOCK] = 0x01; // toggled on
+    SetKeyboardState(state);
+    for (int key : {VK_NUMPAD0, VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD3}) {
+        PressKey(box, key, kAlt, 0);
+        EXPECT_TRUE(window->CopyNotTyped) << "key " << key;
+    }
+    SendMessageW(box, WM_CHAR, 0x00E9, 1);
+    SetKeyboardState(saved);
+    EXPECT_EQ(window->tbCopy.Text(), L"\u00E9");
+    EXPECT_FALSE(window->CopyNotTyped);
+
+    // Without Num Lock the keypad keys move the caret: nothing is flagged.
+    PressKey(box, VK_NUMPAD4, kAlt, 0);
+    EXPECT_FALSE(window->CopyNotTyped);
+}
+
 TEST(CopyBox, CopyFollowsTheBoxAndResetEmptiesIt)
 {
     LoadedMain window;

@@ -4,6 +4,8 @@
 #include "tests/mainwin/ChooseForm.h"
 #include "tests/mainwin/LoadedMain.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "runtime/ColorDialog.h"
@@ -98,6 +100,26 @@ TEST(Options, ThePictureSizeShowsInTheViewUpToTheLargestThatFits)
         EXPECT_EQ(window->tlView.Font().Size, c.view) << "kept " << c.view;
         EXPECT_EQ(window->tlPicture2.Caption(), c.hint) << "view " << c.view;
         EXPECT_EQ(window->pbCopy.Font().Size, c.copy) << "copy " << c.copy;
+    }
+}
+
+TEST(Options, TheChosenFontAndTheSavedPictureOptionsReachTheViewAndTheCopyPicture)
+{
+    LoadedMain window("[fwMain_Picture]\r\ncbPicture=30\r\nchPicture1=1\r\n");
+    ASSERT_TRUE(window.Loaded());
+    ASSERT_GE(window->lvFont.ListItems().Count(), 2);
+    for (int item : {1, 2}) {
+        Runtime::ListItem& font = window->lvFont.ListItems()(item);
+        window->lvFont.SetSelectedItem(&font);
+        window->lvFont_ItemClick(&font);
+        ASSERT_GT(window->ViewFontSize, 0);
+        EXPECT_EQ(window->cbPicture.Text(), L"30");
+        EXPECT_EQ(window->pbCopy.Font().Name, font.Text()) << "item " << item;
+        EXPECT_EQ(window->pbCopy.Font().Size, 30) << "item " << item;
+        EXPECT_TRUE(window->pbCopy.Font().Italic) << "item " << item;
+        EXPECT_EQ(window->pbView.Font().Name, font.Text()) << "item " << item;
+        EXPECT_EQ(window->pbView.Font().Size, std::min(30, window->ViewFontSize)) << "item " << item;
+        EXPECT_TRUE(window->pbView.Font().Italic) << "item " << item;
     }
 }
 
