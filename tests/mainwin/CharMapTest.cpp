@@ -242,6 +242,7 @@ TEST(CharMapButton, StartsCharacterMapAndSelectsTheCurrentFontInIt)
     ASSERT_TRUE(window->bbCharMap.Enabled());
     ASSERT_NE(window->lvFont.SelectedItem(), nullptr);
     const std::wstring first = window->lvFont.SelectedItem()->Text();
+    EXPECT_FALSE(window->toMSCharMap.Running()) << "the watcher waits for a click";
 
     window->bbCharMap_Click();
     EXPECT_TRUE(window->toMSCharMap.Running());
