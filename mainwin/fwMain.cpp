@@ -129,10 +129,7 @@ void fwMain::CreateControls()
     tbRTF.Create(-200, -200, 100, 50);
     tbRTF.SetVisible(false);
 
-    chRange.Click = [this] { chRange_Click(); };
-    lvFont.ItemClick = [this](Runtime::ListItem& item) { lvFont_ItemClick(&item); };
-    lvRange.ItemClick = [this](Runtime::ListItem& item) { lvRange_ItemClick(&item); };
-    cbRange.Click = [this] { cbRange_Click(); };
+    WireSideLists();
     CreateCopyControls();
 }
 

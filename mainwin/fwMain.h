@@ -44,6 +44,7 @@ struct TableCell {
     std::wstring Tag;      // the cell's code point as decimal text
     std::wstring Caption;
     int Left = 0, Top = 0, Width = 0, Height = 0;
+    long WhatsThisHelpID = 105; // the table's help topic, the same for every cell
 };
 
 class fwMain : public Runtime::Form {
@@ -155,6 +156,14 @@ public:
     void lvFont_ItemClick(Runtime::ListItem* item);
     void lvRange_ItemClick(Runtime::ListItem* item);
     void cbRange_Click();
+    // The side lists' keys, right clicks and the sub-range box's drop
+    // button (fwMain_FontList.cpp, fwMain_RangeList.cpp, fwMain_ListControls.cpp).
+    void lvFont_MouseDown(const Runtime::MouseArgs& args);
+    void lvFont_KeyDown(int& keyCode, int shift);
+    void lvRange_MouseDown(const Runtime::MouseArgs& args);
+    void lvRange_KeyDown(int& keyCode, int shift);
+    void bbRange_MouseUp(const Runtime::MouseArgs& args);
+    void cbRange_DropButtonClick();
     void obSearch_DblClick(int index);
     void SetStatusPanelWidths();
 
@@ -289,4 +298,9 @@ private:
     void RestorePlacement();
     void KeepOnScreen();
     void SelectSavedFont();
+    void HidePopupMenus();
+    void WireSideLists();
+    // The side lists' Copy key and right-click menu: the selected item's text.
+    void CopyListItem(const Runtime::ListView& list, int keyCode, int shift);
+    void PopListEditMenu(const Runtime::ListView& list, const Runtime::MouseArgs& args);
 };

@@ -131,3 +131,13 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
     }
     if (lvFont.Enabled() && lvFont.Visible()) lvFont.SetFocus();
 }
+
+void fwMain::lvFont_MouseDown(const Runtime::MouseArgs& args)
+{
+    PopListEditMenu(lvFont, args);
+}
+
+void fwMain::lvFont_KeyDown(int& keyCode, int shift)
+{
+    CopyListItem(lvFont, keyCode, shift);
+}

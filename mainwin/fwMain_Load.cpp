@@ -51,7 +51,10 @@ void fwMain::Form_Load()
     if (!FontsFolder.empty() && FontsFolder.back() != L'\\') FontsFolder += L'\\';
     // 5. Caption.
     SetCaption(Runtime::App::VersionString(L"FileDescription") + L" " + Common::AppVersion(-1));
-    // 7. Helpers.
+    // 6. The cell panel shows the cells' help topic.
+    pbTable.WhatsThisHelpID = tlCell[0].WhatsThisHelpID;
+    // 7. The popup menus never show in a menu bar; helpers.
+    HidePopupMenus();
     tlEntity.SetCaption(L"");
     tlPicture2.SetCaption(L"");
     pbGrid.SetBackColor(Runtime::ColorButtonFace);
@@ -138,6 +141,13 @@ void fwMain::RegisterProgram()
     const std::wstring appPath = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + exe + L".exe";
     Common::RegWrite(HKEY_LOCAL_MACHINE, appPath, L"", folder + L"\\" + exe + L".exe");
     Common::RegWrite(HKEY_LOCAL_MACHINE, appPath, L"Path", folder);
+}
+
+void fwMain::HidePopupMenus()
+{
+    // The Edit menu (mEdit) and the help menu (mHelp) are hidden here too
+    // once the window has them.
+    mType.SetVisible(false);
 }
 
 void fwMain::SubscribeHookMessages()

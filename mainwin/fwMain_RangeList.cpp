@@ -5,6 +5,7 @@
 
 #include "chardata/RangeList.h"
 #include "chardata/RangeListView.h"
+#include "common/ComboDropWidth.h"
 #include "common/ListHelpers.h"
 
 void fwMain::chRange_Click()
@@ -62,4 +63,26 @@ void fwMain::cbRange_Click()
     Runtime::ListItem* selected = lvRange.SelectedItem();
     if (selected && selected->Text() == cbRange.List(row, 0)) return;
     lvRange_ItemClick(lvRange.ListItems().Find(cbRange.List(row, 1)));
+}
+
+void fwMain::cbRange_DropButtonClick()
+{
+    Common::ComboDropWidth(cbRange);
+}
+
+// Any button: the box takes the focus and drops its list down.
+void fwMain::bbRange_MouseUp(const Runtime::MouseArgs&)
+{
+    cbRange.SetFocus();
+    cbRange.SetDroppedDown(true);
+}
+
+void fwMain::lvRange_MouseDown(const Runtime::MouseArgs& args)
+{
+    PopListEditMenu(lvRange, args);
+}
+
+void fwMain::lvRange_KeyDown(int& keyCode, int shift)
+{
+    CopyListItem(lvRange, keyCode, shift);
 }

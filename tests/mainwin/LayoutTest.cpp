@@ -198,6 +198,14 @@ TEST(Layout, ResizingTheNormalWindowIsUndone)
     EXPECT_EQ(run.Close(wnd), 0);
 }
 
+// Starts the program with this saved normal place.
+HWND StartAt(ProgramRun& run, int left, int top)
+{
+    WriteIni(run.Settings(), L"fwMain_State", L"Left", std::to_wstring(left));
+    WriteIni(run.Settings(), L"fwMain_State", L"Top", std::to_wstring(top));
+    return run.Start();
+}
+
 // Saved places that lie off every monitor come back onto the nearest one.
 const POINT kOffScreen[] = {{-20000, -20000}, {30000, 100}, {100, 30000}};
 
@@ -206,9 +214,7 @@ TEST(Layout, PlacementOffEveryMonitorIsBroughtBack)
     for (POINT p : kOffScreen) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
         ProgramRun run;
-        WriteIni(run.Settings(), L"fwMain_State", L"Left", std::to_wstring(p.x));
-        WriteIni(run.Settings(), L"fwMain_State", L"Top", std::to_wstring(p.y));
-        HWND wnd = run.Start();
+        HWND wnd = StartAt(run, p.x, p.y);
         ASSERT_NE(wnd, nullptr);
         RECT r{};
         GetWindowRect(wnd, &r);
@@ -226,9 +232,7 @@ TEST(Layout, PlacementOffEveryMonitorIsBroughtBack)
 TEST(Layout, PlacementOnScreenIsKept)
 {
     ProgramRun run;
-    WriteIni(run.Settings(), L"fwMain_State", L"Left", L"37");
-    WriteIni(run.Settings(), L"fwMain_State", L"Top", L"41");
-    HWND wnd = run.Start();
+    HWND wnd = StartAt(run, 37, 41);
     ASSERT_NE(wnd, nullptr);
     RECT r{};
     GetWindowRect(wnd, &r);
@@ -238,29 +242,109 @@ TEST(Layout, PlacementOnScreenIsKept)
     EXPECT_EQ(ReadIni(run.Settings(), L"fwMain_State", L"Left"), L"37");
 }
 
-TEST(Layout, ModeSwitchOfAMinimisedWindowMovesItsNormalPlace)
+} // namespace
+
+namespace {
+
+using namespace MainWinTest;
+
+int ClientHeight(HWND wnd)
 {
-    ProgramRun run;
-    WriteIni(run.Settings(), L"fwMain_State", L"Left", L"400");
-    WriteIni(run.Settings(), L"fwMain_State", L"Top", L"50");
-    HWND wnd = run.Start();
-    ASSERT_NE(wnd, nullptr);
-    PostMessageW(wnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(wnd) != FALSE; }));
-    RECT iconic{};
-    GetWindowRect(wnd, &iconic);
-    PostMessageW(ModeBox(wnd), BM_CLICK, 0, 0);
-    // The switch ran when the saved normal place moved; the window did not.
-    PostMessageW(wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(wnd); }));
-    RECT restored{};
-    ASSERT_TRUE(WaitUntil([&] {
-        GetWindowRect(wnd, &restored);
-        return restored.left == 400 + 361;
-    })) << restored.left;
-    EXPECT_EQ(restored.top, 50);
-    EXPECT_EQ(run.Close(wnd), 0);
-    EXPECT_EQ(ReadIni(run.Settings(), L"fwMain", L"chMode"), L"0");
+    RECT r{};
+    GetClientRect(wnd, &r);
+    return r.bottom;
+}
+
+// H: the height of the block list's column header.
+int HeaderHeight(HWND wnd)
+{
+    for (HWND header : FindChildren(wnd, L"SysHeader32")) {
+        RECT r{};
+        GetWindowRect(header, &r);
+        if (r.bottom > r.top) return r.bottom - r.top;
+    }
+    return -1;
+}
+
+struct HeightCase {
+    const char* name;
+    const wchar_t* savedMode;
+    int switches;  // mode switches after the start
+    int expected;  // client height less H
+};
+
+// The table panel is 373 + H high in both modes (1 + 16 x 23 + H + 4). The
+// lower panel follows the search frame: 193 while the window has not been
+// expanded since a compact start (the frame's initial 33 + 159, plus 1),
+// 185 after an expanded arrangement (34 + 150, plus 1). Expanded adds the
+// two 20-pixel status bars.
+const HeightCase kHeights[] = {
+    {"compact start", L"0", 0, 373 + 193},
+    {"expanded start", L"1", 0, 373 + 185 + 40},
+    {"expanded, then compact", L"1", 1, 373 + 185},
+    {"compact, expanded, compact", L"0", 2, 373 + 185},
+};
+
+TEST(Layout, WindowHeightFollowsTheWorkedExamplesOfBothModes)
+{
+    for (const HeightCase& c : kHeights) {
+        SCOPED_TRACE(c.name);
+        ProgramRun run;
+        WriteIni(run.Settings(), L"fwMain", L"chMode", c.savedMode);
+        HWND wnd = run.Start();
+        ASSERT_NE(wnd, nullptr);
+        const int H = HeaderHeight(wnd);
+        ASSERT_GT(H, 0);
+        for (int i = 0; i < c.switches; ++i) {
+            const int before = ClientHeight(wnd);
+            PostMessageW(FindChild(wnd, L"E&xpanded Mode"), BM_CLICK, 0, 0);
+            ASSERT_TRUE(WaitUntil([&] { return ClientHeight(wnd) != before; })) << "switch " << i;
+        }
+        EXPECT_EQ(ClientHeight(wnd), H + c.expected);
+        EXPECT_EQ(run.Close(wnd), 0);
+    }
+}
+
+struct NotNormalCase {
+    const char* name;
+    void (*leaveNormal)(HWND wnd);
+    BOOL (*inState)(HWND wnd);
+};
+
+const NotNormalCase kNotNormal[] = {
+    {"minimised", [](HWND wnd) { PostMessageW(wnd, WM_SYSCOMMAND, SC_MINIMIZE, 0); }, IsIconic},
+    {"maximised", [](HWND wnd) { ShowWindow(wnd, SW_MAXIMIZE); }, IsZoomed},
+};
+
+// A switch while the window is minimised or maximised leaves the window as
+// it is and moves the normal place it returns to, so that the right edge
+// stays where it was.
+TEST(Layout, ModeSwitchOfAWindowNotNormalMovesItsNormalPlace)
+{
+    for (const NotNormalCase& c : kNotNormal) {
+        SCOPED_TRACE(c.name);
+        ProgramRun run;
+        HWND wnd = StartAt(run, 400, 50);
+        ASSERT_NE(wnd, nullptr);
+        RECT normal{};
+        GetWindowRect(wnd, &normal);
+        c.leaveNormal(wnd);
+        ASSERT_TRUE(WaitUntil([&] { return c.inState(wnd) != FALSE; }));
+        // Both messages wait in the window's queue in this order.
+        PostMessageW(ModeBox(wnd), BM_CLICK, 0, 0);
+        PostMessageW(wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !c.inState(wnd); }));
+        const int V = GetSystemMetrics(SM_CXVSCROLL);
+        RECT restored{};
+        ASSERT_TRUE(WaitUntil([&] {
+            GetWindowRect(wnd, &restored);
+            return restored.left == 400 + 361 && ClientWidth(wnd) == 417 + V;
+        })) << restored.left << " " << ClientWidth(wnd);
+        EXPECT_EQ(restored.top, 50);
+        EXPECT_EQ(restored.right, normal.right);
+        EXPECT_EQ(run.Close(wnd), 0);
+        EXPECT_EQ(ReadIni(run.Settings(), L"fwMain", L"chMode"), L"0");
+    }
 }
 
 } // namespace
