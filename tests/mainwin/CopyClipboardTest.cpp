@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chardata/CopyPicture.h"
 #include "runtime/Clipboard.h"
 #include "tests/chardata/ClipboardFixture.h"
 
@@ -164,6 +165,18 @@ TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
         EXPECT_GE(info.bmHeight, lastHeight);
         lastHeight = info.bmHeight;
     }
+}
+
+TEST_F(CopyButton, APictureTooLargeIsRefusedWithAMessageAndTheClipboardKept)
+{
+    ChooseForm(window_, 10);
+    window_->cbPicture.SetText(L"500");
+    window_->tbCopy.SetText(std::wstring(200, L'W'));
+    Clipboard::SetText(std::string("before"));
+    ClickCopy(window_);
+    EXPECT_EQ(Clipboard::GetText(Clipboard::FormatText), "before");
+    EXPECT_FALSE(Clipboard::GetFormat(Clipboard::FormatBitmap));
+    EXPECT_EQ(window_->pbStatus[1]->Panels()(L"Message").Text(), CharData::kPictureTooLargeMessage);
 }
 
 TEST_F(CopyButton, SgmlFormCopiesTheChosenEntityNotTheBox)

@@ -123,6 +123,18 @@ TEST(Options, TheChosenFontAndTheSavedPictureOptionsReachTheViewAndTheCopyPictur
     }
 }
 
+TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
+{
+    for (const char* stored : {"999999999", "1e300", "abc", "0"}) {
+        LoadedMain window(std::string("[fwMain_Picture]\r\ncbPicture=") + stored + "\r\n");
+        ASSERT_TRUE(window.Loaded()) << stored;
+        ASSERT_GT(window->ViewFontSize, 0) << stored;
+        EXPECT_EQ(window->pbView.Font().Size, window->ViewFontSize) << stored;
+        EXPECT_EQ(window->pbCopy.Font().Size, window->ViewFontSize) << stored;
+        EXPECT_EQ(window->tlPicture2.Caption(), L"(" + std::to_wstring(window->ViewFontSize) + L")") << stored;
+    }
+}
+
 TEST(Options, StyleBoxesGiveTheViewAndTheCopyPictureTheirStyle)
 {
     LoadedMain window;
