@@ -4,6 +4,7 @@
 #include "mainwin/fwMain.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "chardata/CodePageList.h"
 #include "chardata/OutputForms.h"
@@ -211,7 +212,9 @@ void fwMain::ReadSettings()
     chPreview.SetValue(Settings::ReadFlag(file, L"fwMain", L"chPreview", 0));
     // 29. Picture size, its own font size by default.
     ++EventsBusy;
-    double size = Common::IniReadNumber(file, L"fwMain_Picture", L"cbPicture", cbPicture.Font().Size);
+    // Whole points: the box keeps digits only, so a fraction (its own font's
+    // 8.25 points by default) would lose its point and read as 825.
+    double size = std::round(Settings::ReadNumber(file, L"fwMain_Picture", L"cbPicture", cbPicture.Font().Size));
     cbPicture.SetText(Settings::NumberText(size));
     --EventsBusy;
     // 30.

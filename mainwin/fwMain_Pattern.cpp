@@ -44,8 +44,11 @@ void fwMain::CreatePatternModel()
     MakeModelBox(*this, pbModel, Runtime::ColorButtonFace);
     MakeModelBox(*this, pbModel, Runtime::ColorGrayText);
 
+    // Over the large view's glyph: the pattern stands where the base
+    // character would, the overhang or the mark shows round it.
     ibView.Create(0, 0, kModelSize, kModelSize);
     ibView.SetVisible(false);
+    SetWindowPos(ibView.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The pattern is as large as the "o" of the view font is high.

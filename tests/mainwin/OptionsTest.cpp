@@ -5,6 +5,8 @@
 #include "tests/mainwin/LoadedMain.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -125,13 +127,34 @@ TEST(Options, TheChosenFontAndTheSavedPictureOptionsReachTheViewAndTheCopyPictur
 
 TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
 {
-    for (const char* stored : {"999999999", "1e300", "abc", "0"}) {
+    for (const char* stored : {"999999999", "abc", "0"}) {
         LoadedMain window(std::string("[fwMain_Picture]\r\ncbPicture=") + stored + "\r\n");
         ASSERT_TRUE(window.Loaded()) << stored;
         ASSERT_GT(window->ViewFontSize, 0) << stored;
         EXPECT_EQ(window->pbView.Font().Size, window->ViewFontSize) << stored;
         EXPECT_EQ(window->pbCopy.Font().Size, window->ViewFontSize) << stored;
         EXPECT_EQ(window->tlPicture2.Caption(), L"(" + std::to_wstring(window->ViewFontSize) + L")") << stored;
+    }
+    // A number beyond reading gives the box's own default size.
+    LoadedMain window("[fwMain_Picture]\r\ncbPicture=1e300\r\n");
+    ASSERT_TRUE(window.Loaded());
+    EXPECT_GE(window->pbCopy.Font().Size, 1);
+    EXPECT_LE(window->pbCopy.Font().Size, 500);
+}
+
+TEST(Options, ThePictureSizeStartsInWholePoints)
+{
+    struct Case { std::string settings; std::wstring text; };
+    const Case cases[] = {
+        {"", std::to_wstring(std::lround(Runtime::FontSpec{}.Size))}, // the box's own font size: 8.25 is 8
+        {"[fwMain_Picture]\r\ncbPicture=12.5\r\n", L"13"},
+        {"[fwMain_Picture]\r\ncbPicture=24\r\n", L"24"},
+    };
+    for (const Case& c : cases) {
+        LoadedMain window(c.settings);
+        ASSERT_TRUE(window.Loaded());
+        EXPECT_EQ(window->cbPicture.Text(), c.text) << c.settings;
+        EXPECT_EQ(window->pbCopy.Font().Size, std::stod(c.text)) << c.settings;
     }
 }
 
@@ -267,6 +290,8 @@ TEST(Options, ThePatternPicturesFollowTheViewFontInTheirBoxesColours)
         EXPECT_EQ(window->ibView.Height(), n);
         EXPECT_EQ(window->ibView.Left(), (window->pbView.ScaleWidth() - n) / 2);
         EXPECT_EQ(window->ibView.Top(), (window->pbView.ScaleHeight() - n) / 2);
+        // Above the glyph of the view, not hidden behind it.
+        EXPECT_EQ(GetWindow(window->pbView.ClientWindow(), GW_CHILD), window->ibView.hWnd());
     }
 }
 
