@@ -423,7 +423,7 @@ bool ComboBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_KILLFOCUS:
         // The box as a whole reports its focus (CBN_SETFOCUS/CBN_KILLFOCUS);
         // its own window loses the focus to the edit part at once.
-        result = DefSubclassProc(hWnd(), msg, wParam, lParam);
+        result = CallDefault(msg, wParam, lParam);
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -445,7 +445,7 @@ bool ComboBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
         if (edit_) {
             // Keys the edit part passes on: it raised their events already.
             if (locked_ && down && IsListKey(wParam)) { result = 0; return true; }
-            result = DefSubclassProc(hWnd(), msg, wParam, lParam);
+            result = CallDefault(msg, wParam, lParam);
             return true;
         }
         int key = static_cast<int>(wParam);
@@ -456,7 +456,7 @@ bool ComboBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
             result = 0;
             return true;
         }
-        result = DefSubclassProc(hWnd(), msg, static_cast<WPARAM>(key), lParam);
+        result = CallDefault(msg, static_cast<WPARAM>(key), lParam);
         return true;
     }
     case WM_NCDESTROY:

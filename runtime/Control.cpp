@@ -12,7 +12,35 @@ namespace Runtime {
 
 namespace {
 
-const wchar_t kControlProp[] = L"Orlenta.Control";
+// The controls' windows and the procedures they had before the control
+// took them over. Kept in the process: a window property would cost a
+// round trip to Wine's server for every message of every control. One
+// user-interface thread: no lock.
+struct HookedWindow {
+    Control* control;  // null once the control let go of a window it could not unhook
+    WNDPROC original;
+};
+
+std::unordered_map<HWND, HookedWindow>& HookedWindows()
+{
+    static std::unordered_map<HWND, HookedWindow> windows;
+    return windows;
+}
+
+// Gives the window back its own procedure when no other procedure was put
+// over the control's since; otherwise the control's stays and passes every
+// message on.
+void Unhook(HWND wnd, WNDPROC ours)
+{
+    auto found = HookedWindows().find(wnd);
+    if (found == HookedWindows().end()) return;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)) == ours) {
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(found->second.original));
+        HookedWindows().erase(found);
+    } else {
+        found->second.control = nullptr;
+    }
+}
 
 // Child-window ids of the controls, so that messages that name a control by
 // its id (WM_MEASUREITEM, sent while the window is still being created)
@@ -129,7 +157,8 @@ void Control::Guard(const std::function<void()>& body)
 
 Control* Control::FromHwnd(HWND wnd)
 {
-    return wnd ? static_cast<Control*>(GetPropW(wnd, kControlProp)) : nullptr;
+    auto found = HookedWindows().find(wnd);
+    return found == HookedWindows().end() ? nullptr : found->second.control;
 }
 
 void Control::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
@@ -154,8 +183,9 @@ void Control::CreateControlWindow(const wchar_t* className, DWORD style, DWORD e
 void Control::AttachWindow(HWND wnd)
 {
     hwnd_ = wnd;
-    SetPropW(wnd, kControlProp, this);
-    SetWindowSubclass(wnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+    HookedWindows()[wnd] = HookedWindow{this, original};
     fontHandle_ = CreateScreenFont(font_);
     SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.Get()), FALSE);
 }
@@ -165,8 +195,7 @@ void Control::DestroyControlWindow()
     if (!hwnd_) return;
     HWND wnd = hwnd_;
     if (form_) form_->RemoveToolTip(wnd);
-    RemoveWindowSubclass(wnd, SubclassProc, 1);
-    RemovePropW(wnd, kControlProp);
+    Unhook(wnd, &Control::WindowProc);
     hwnd_ = nullptr;
     DestroyWindow(wnd);
 }
@@ -287,7 +316,7 @@ bool Control::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             Fire(KeyPress, ascii);
             if (ascii == 0) { result = 0; return true; }
             if (ascii != static_cast<int>(wParam)) {
-                result = DefSubclassProc(hwnd_, msg, static_cast<WPARAM>(ascii), lParam);
+                result = CallDefault(msg, static_cast<WPARAM>(ascii), lParam);
                 return true;
             }
         }
@@ -307,10 +336,34 @@ bool Control::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     return false;
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR refData)
+LRESULT Control::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<Control*>(refData);
+    auto found = HookedWindows().find(hwnd_);
+    if (found == HookedWindows().end()) return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    return CallWindowProcW(found->second.original, hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Control::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto found = HookedWindows().find(wnd);
+    if (found == HookedWindows().end()) return DefWindowProcW(wnd, msg, wParam, lParam);
+    // Copied: a handler may make windows, and the table may grow meanwhile.
+    const HookedWindow hooked = found->second;
+    if (msg == WM_NCDESTROY) {
+        Unhook(wnd, &Control::WindowProc);
+        HookedWindows().erase(wnd); // the window goes: nothing is left to pass on to
+        if (hooked.control && hooked.control->hwnd_ == wnd) {
+            LRESULT ignored = 0;
+            try {
+                hooked.control->OnMessage(msg, wParam, lParam, ignored);
+            } catch (...) {
+            }
+            hooked.control->hwnd_ = nullptr;
+        }
+        return CallWindowProcW(hooked.original, wnd, msg, wParam, lParam);
+    }
+    Control* self = hooked.control;
+    if (!self) return CallWindowProcW(hooked.original, wnd, msg, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;
     try {
@@ -321,13 +374,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM
         // Nothing crosses the window procedure: handlers report their own errors.
         handled = false;
     }
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(wnd, SubclassProc, 1);
-        RemovePropW(wnd, kControlProp);
-        if (self->hwnd_ == wnd) self->hwnd_ = nullptr;
-        return DefSubclassProc(wnd, msg, wParam, lParam);
-    }
-    return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
+    return handled ? result : CallWindowProcW(hooked.original, wnd, msg, wParam, lParam);
 }
 
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)

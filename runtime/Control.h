@@ -142,9 +142,14 @@ protected:
     // own window (a changed KeyPress character goes on to that window).
     bool HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // The window's own procedure, for a message the control passes on
+    // (changed) or answers after it.
+    LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR refData);
+    // The procedure of every control's window: the control's handling,
+    // then the window's own procedure.
+    static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     Form* form_;
     Control* container_;

@@ -1,6 +1,9 @@
 // Forms and the basic controls in real windows: program changes raise the
 // same events as the user's, once per change, and errors in handlers are
 // reported instead of crossing the window procedure.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "runtime/Buttons.h"
 #include "runtime/ErrorReport.h"
 #include "runtime/Form.h"
@@ -142,6 +145,45 @@ TEST(Form, KeyPreviewSeesKeysBeforeTheFocusedControl)
     PumpMessage(msg);
     EXPECT_EQ(form.keyDowns, 1);
     EXPECT_EQ(controlKeys, 1); // the preview never consumes the key
+}
+
+} // namespace
+
+namespace {
+
+int g_overMessages = 0;
+
+LRESULT CALLBACK CountingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    ++g_overMessages;
+    return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+// A control's window that another procedure was put over (as a drop target
+// watches an edit) works on when the control lets go of it first: the
+// procedure over it and the window's own see its last messages.
+TEST(Form, AProcedurePutOverAControlsWindowOutlivesTheControl)
+{
+    TestForm form;
+    ASSERT_TRUE(form.Load());
+    auto box = std::make_unique<TextBox>(&form, nullptr, L"tbExtra");
+    box->Create(8, 160, 100, 22);
+    int changes = 0;
+    box->Change = [&] { ++changes; };
+    HWND wnd = box->hWnd();
+    ASSERT_TRUE(SetWindowSubclass(wnd, CountingProc, 7, 0));
+    SetWindowTextW(wnd, L"one");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Control::FromHwnd(wnd), box.get());
+
+    // The control goes; its window is destroyed with it, the procedure over
+    // it seeing the last messages.
+    box.reset();
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_GT(g_overMessages, 0);
+    EXPECT_EQ(Control::FromHwnd(wnd), nullptr);
+
+    EXPECT_TRUE(form.Unload());
 }
 
 } // namespace
