@@ -131,6 +131,7 @@ void fwMain::CreateControls()
 
     WireSideLists();
     CreateCopyControls();
+    WireTable();
 }
 
 void fwMain::CreateStatusBars()

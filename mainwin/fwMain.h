@@ -37,14 +37,26 @@
 #include "runtime/TextBox.h"
 #include "runtime/TextDrop.h"
 #include "runtime/Timer.h"
+#include "mainwin/CellPanel.h"
 
 // One cell of the character table: drawn by the cell panel pbTable, so it
-// has no window of its own, only its place, its code point and its caption.
+// has no window of its own, only its place, its code point, its caption and
+// how it is painted.
 struct TableCell {
-    std::wstring Tag;      // the cell's code point as decimal text
+    std::wstring Tag;      // the cell's code point as decimal text ("0" when it shows nothing)
+    bool HasCode = false;  // the page reaches the cell: Tag is a code point, not the "0" of an empty cell
     std::wstring Caption;
+    int Picture = -1;      // the empty-cell picture it shows (0 or 1), -1 none
+    Runtime::OleColor BackColor = Runtime::ColorWindow;
+    Runtime::OleColor ForeColor = Runtime::ColorWindowText;
     int Left = 0, Top = 0, Width = 0, Height = 0;
     long WhatsThisHelpID = 105; // the table's help topic, the same for every cell
+};
+
+// A separator line of the table, in the one-pixel gap under its row.
+struct TableLine {
+    bool Visible = false;
+    int Top = 0;           // pixels in pbTable
 };
 
 class fwMain : public Runtime::Form {
@@ -74,10 +86,11 @@ public:
     Runtime::PictureBox pbGrid{this, &pbMain, L"pbGrid"};
     Runtime::PictureBox pbFixHor{this, &pbGrid, L"pbFixHor"};
     Runtime::PictureBox pbFixVer{this, &pbGrid, L"pbFixVer"};
-    Runtime::PictureBox pbTable{this, &pbGrid, L"pbTable"};
+    CellPanel pbTable{this, &pbGrid, L"pbTable"};
     Runtime::ScrollBar sbTable{this, &pbGrid, L"sbTable"};
     std::vector<std::unique_ptr<Runtime::CommandButton>> bbFixHor, bbFixVer;
     std::array<TableCell, 256> tlCell;
+    std::array<TableLine, 16> loTable;
 
     // --- in pbDown: preview, copy row, frames, view, buttons ---
     Runtime::Label tlPreview{this, &pbDown, L"tlPreview"};
@@ -171,6 +184,28 @@ public:
     void FillTable(std::int32_t first);
     void tlCell_Click(int index);
     void tlCell_DblClick(int index);
+    // Paints a cell: 0 not selected, 1 selected with the focus, 2 selected
+    // without it; any other state does nothing.
+    void PaintCell(int index, int state);
+    // The code point in a cell's Tag (0 for an empty cell).
+    std::int32_t CellCode(int index) const;
+    // The last cell the page reaches (255 unless the list is short).
+    int LastCodeCell() const;
+    void pbTable_GotFocus();
+    void pbTable_LostFocus();
+    void pbTable_KeyDown(int keyCode, int shift);
+    void sbTable_Scroll();
+    void sbTable_Change();
+    // The first code point of a run of `count` listed code points ending at
+    // fromCode in the block at list position `item` (1-based; fromCode 0 =
+    // that block's last); with `fill` the page is filled from it.
+    std::int32_t PageStartBefore(int item, std::int32_t fromCode, int count, bool fill);
+    bool ScrollRowUp();
+    bool ScrollRowDown();
+    void PageUp();
+    void PageDown();
+    void ScrollToChar(std::int32_t code);
+    void SyncScrollBar();
 
     // Status bars, type menu and the buttons beside them (fwMain_Status.cpp,
     // fwMain_CharMap.cpp). The type menu's items 1, 2 and 3 are mTypeList[0],
@@ -288,6 +323,16 @@ private:
     void CreateTableGrid();
     void CreateSearchFrame();
     void FinishSearch(const std::wstring& text, bool found);
+    void WireTable();
+    int CellAt(int x, int y) const;
+    void SelectBlock(std::int32_t first);
+    void ShowEntities(std::int32_t code);
+    void ShowPattern(int model);
+    void CopyCurrentChar();
+    int TablePressedCell = -1;           // the cell under the last left press on pbTable
+    std::array<Runtime::ScopedBrush, 2> ibEmpty; // the two empty-cell pictures
+    Runtime::ScopedFont CellFont;        // the cells' font, made for CellFontFace
+    std::wstring CellFontFace;
     void CreateStatusBars();
     void WireStatusControls();
     void ShowTypeArrow();

@@ -124,8 +124,7 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
                 ProgramSelect = true;
                 FillTable(pageFirst);
                 ProgramSelect = false;
-                CurrentCell = cell;
-                pbTable.Refresh();
+                tlCell_Click(cell);
             }
         }
     }

@@ -36,11 +36,11 @@ void fwMain::chRange_Click()
     Runtime::ListItem* item = lvRange.ListItems().Find(CharData::RangeKey(BlockFirst));
     lvRange_ItemClick(item);
     if (item && !tlCell[0].Tag.empty() && pageFirst >= BlockFirst && pageFirst <= _wtoi(item->Tag.c_str())) {
+        bool wasProgram = ProgramSelect;
         ProgramSelect = true;
         FillTable(pageFirst);
-        ProgramSelect = false;
-        CurrentCell = cell;
-        pbTable.Refresh();
+        ProgramSelect = wasProgram;
+        tlCell_Click(cell);
     }
     if (lvRange.Visible() && lvRange.Enabled() && !ProgramSelect) lvRange.SetFocus();
 }
@@ -48,12 +48,16 @@ void fwMain::chRange_Click()
 void fwMain::lvRange_ItemClick(Runtime::ListItem* item)
 {
     if (!item) return;
+    PaintCell(CurrentCell, 0);
     CurrentCell = 0;
     BlockFirst = CharData::SelectRangeItem(*item, lvFont, InstalledFonts);
     Common::ListFind(cbRange, item->Text(), true, false);
+    ScrollToChar(BlockFirst);
+    bool wasProgram = ProgramSelect;
     ProgramSelect = true;
     FillTable(BlockFirst);
-    ProgramSelect = false;
+    ProgramSelect = wasProgram;
+    PaintCell(CurrentCell, 2);
 }
 
 void fwMain::cbRange_Click()

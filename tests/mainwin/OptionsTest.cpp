@@ -3,6 +3,7 @@
 // bound, the style boxes, the colour dialog, and the glyph pattern.
 #include "tests/mainwin/ChooseForm.h"
 #include "tests/mainwin/LoadedMain.h"
+#include "tests/mainwin/TablePages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,8 +53,8 @@ TEST(Options, TheEntityFormShowsTheSelectedCharacterAndLeavesItAfterwards)
 {
     LoadedMain window;
     ASSERT_TRUE(window.Loaded());
-    window->FillTable(0x400);
-    window->CurrentCell = 0x10; // U+0410
+    MainWinTest::ListAllBlocks(*window);
+    MainWinTest::ShowPage(*window, 0x400, 0x10); // U+0410 selected
     window->tbCopy.SetText(L"abc");
     ChooseForm(window, 11);
     EXPECT_EQ(window->tbCopy.Text(), L"\u0410");
