@@ -86,6 +86,7 @@ void fwMain::CreateControls()
     cbCharSet.SetColumnWidths(L";0;0");
     cbCharSet.Create(90, 90, 176, Runtime::ComboBox::StyleDropDownList);
     tlEntity.Create(77, 122, 13, 13);
+    cbEntity.SetColumnCount(2); // the entity and its character
     cbEntity.Create(90, 118, 176, Runtime::ComboBox::StyleDropDownList);
 
     fbPicture.Create(448, 33, 128, 159, L"Picture");

@@ -299,10 +299,12 @@ public:
     // swaps Tag and text, the caret staying where it was.
     void UndoBoxText(Runtime::Control& box);
 
-    // The font-enumeration callback: adds a TrueType family to lvFont.
+    // Fills lvFont from the system's font enumeration, whose callback adds a
+    // TrueType family to the list (its name measured on `measure`).
+    void FillFontList();
     static int CALLBACK EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,
                                           LPARAM lParam);
-    int AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType);
+    int AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType, HDC measure);
 
 protected:
     void CreateControls() override;

@@ -8,6 +8,7 @@
 #include "chardata/RangeList.h"
 #include "common/Files.h"
 #include "common/ListHelpers.h"
+#include "runtime/NoRedraw.h"
 
 namespace {
 
@@ -23,21 +24,48 @@ std::wstring SubsetString(const DWORD (&usb)[4])
 
 } // namespace
 
+namespace {
+
+// What the enumeration hands its callback: the window, and the device
+// context it enumerates on, with the window's font selected for measuring
+// the names.
+struct FontEnumeration {
+    fwMain* form;
+    HDC dc;
+};
+
+} // namespace
+
+void fwMain::FillFontList()
+{
+    lvFont.ColumnHeaders()(1).SetWidth(lvFont.Width() - 4);
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    Runtime::NoRedraw quiet(lvFont.hWnd());
+    Runtime::ScopedGetDC dc(hWnd());
+    Runtime::ScopedSelect font(dc.Get(), FontHandle());
+    FontEnumeration enumeration{this, dc.Get()};
+    EnumFontFamiliesExW(dc.Get(), &all, reinterpret_cast<FONTENUMPROCW>(&fwMain::EnumFontFamExProc),
+                        reinterpret_cast<LPARAM>(&enumeration), 0);
+}
+
 int CALLBACK fwMain::EnumFontFamExProc(const LOGFONTW* logFont, const TEXTMETRICW* metric, DWORD fontType,
                                        LPARAM lParam)
 {
-    auto* form = reinterpret_cast<fwMain*>(lParam);
+    const auto& enumeration = *reinterpret_cast<const FontEnumeration*>(lParam);
     int result = 1;
     // No exception may leave the system's callback.
     try {
-        result = form->AddEnumeratedFont(*reinterpret_cast<const ENUMLOGFONTEXW*>(logFont),
-                                         *reinterpret_cast<const NEWTEXTMETRICEXW*>(metric), fontType);
+        result = enumeration.form->AddEnumeratedFont(*reinterpret_cast<const ENUMLOGFONTEXW*>(logFont),
+                                                     *reinterpret_cast<const NEWTEXTMETRICEXW*>(metric), fontType,
+                                                     enumeration.dc);
     } catch (...) {
     }
     return result;
 }
 
-int fwMain::AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType)
+int fwMain::AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW& metric, DWORD fontType,
+                              HDC measure)
 {
     if (fontType != TRUETYPE_FONTTYPE) return 1;
     const std::wstring face = font.elfLogFont.lfFaceName;
@@ -59,7 +87,9 @@ int fwMain::AddEnumeratedFont(const ENUMLOGFONTEXW& font, const NEWTEXTMETRICEXW
     records[match].UnicodeSubsets = SubsetString(metric.ntmFontSig.fsUsb);
     if (Common::ListFind(lvFont, face, false, false) >= 0) return 1;
     lvFont.ListItems().Add(0, CharData::RangeKey(match), face);
-    int width = TextWidth(face) + 12;
+    SIZE text{};
+    GetTextExtentPoint32W(measure, face.c_str(), static_cast<int>(face.size()), &text);
+    const int width = text.cx + 12;
     Runtime::ColumnHeader& column = lvFont.ColumnHeaders()(1);
     if (column.Width() < width) column.SetWidth(width);
     return 1;

@@ -18,7 +18,6 @@
 #include "mainwin/OnScreen.h"
 #include "mainwin/OsVersion.h"
 #include "mainwin/Settings.h"
-#include "runtime/NoRedraw.h"
 #include "runtime/App.h"
 #include "runtime/MessageBox.h"
 
@@ -113,15 +112,7 @@ void fwMain::Form_Load()
     CharNames.LoadCharNames(NamesPath, EntitiesPath);
     InstalledFonts.ReadRegistryFonts(CharData::kFontTypeTrueType);
     // 21 and 22. The font list.
-    lvFont.ColumnHeaders()(1).SetWidth(lvFont.Width() - 4);
-    LOGFONTW all{};
-    all.lfCharSet = DEFAULT_CHARSET;
-    {
-        Runtime::NoRedraw quiet(lvFont.hWnd());
-        Runtime::ScopedGetDC dc(hWnd());
-        EnumFontFamiliesExW(dc.Get(), &all, reinterpret_cast<FONTENUMPROCW>(&fwMain::EnumFontFamExProc),
-                            reinterpret_cast<LPARAM>(this), 0);
-    }
+    FillFontList();
     ReadSettings();
     // 33. The saved font (it selects the saved block).
     SelectSavedFont();

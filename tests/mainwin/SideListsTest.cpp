@@ -194,3 +194,26 @@ TEST(SideListStart, TheCellPanelHasTheCellsHelpTopicAndThePopupMenusAreHidden)
 }
 
 } // namespace
+
+namespace {
+
+// Both lists' first columns start at the list's width (less 4 pixels for
+// the fonts) and grow to the widest name plus 12 pixels, measured in the
+// window's font.
+TEST(SideListStart, FirstColumnsFitTheWidestName)
+{
+    LoadedMain window("[fwMain]\r\nchRange=1\r\n");
+    ASSERT_TRUE(window.Loaded());
+    struct {
+        Runtime::ListView* list;
+        int least;
+    } lists[] = {{&window->lvFont, window->lvFont.Width() - 4}, {&window->lvRange, window->lvRange.Width()}};
+    for (const auto& l : lists) {
+        SCOPED_TRACE(std::string(l.list->Name().begin(), l.list->Name().end()));
+        int widest = l.least;
+        for (const auto& item : l.list->ListItems()) widest = std::max(widest, window->TextWidth(item->Text()) + 12);
+        EXPECT_EQ(l.list->ColumnHeaders()(1).Width(), widest);
+    }
+}
+
+} // namespace
