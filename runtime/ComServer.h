@@ -1,0 +1,32 @@
+#pragma once
+// The state of an in-process COM server: its module, and the count of live
+// objects and locks that decides whether it may be unloaded.
+#include <windows.h>
+
+#include <string>
+
+namespace Runtime::ComServer {
+
+// The module that holds the server's classes and type library: set by the
+// DLL's entry point; the executable when nothing set it (a program that
+// links the classes in).
+void SetModule(HMODULE module) noexcept;
+HMODULE Module() noexcept;
+std::wstring ModulePath();
+
+// Every live object of the server and every IClassFactory::LockServer(TRUE)
+// holds the server in memory.
+void AddLock() noexcept;
+void RemoveLock() noexcept;
+bool CanUnload() noexcept;
+
+// The object counts itself as a lock for its whole life.
+class ObjectLock {
+public:
+    ObjectLock() noexcept { AddLock(); }
+    ~ObjectLock() { RemoveLock(); }
+    ObjectLock(const ObjectLock&) = delete;
+    ObjectLock& operator=(const ObjectLock&) = delete;
+};
+
+} // namespace Runtime::ComServer

@@ -1,0 +1,173 @@
+#include "sendrel/Sendrel.h"
+
+#include <new>
+
+#include "common/AboutBox.h"
+#include "common/ModuleVersion.h"
+#include "common/Version.h"
+#include "runtime/ComVariant.h"
+#include "runtime/PropertyBag.h"
+#include "sendrel/CheckForUpdate.h"
+
+namespace {
+
+// The dispatch ids of the properties, for the host's change notes.
+enum : DISPID {
+    kVersionId = 0x68030001,
+    kSaveStyleId = 0x68030002,
+    kRemotePathId = 0x68030003,
+    kLocalVersionId = 0x68030004,
+    kLocalPathId = 0x68030005,
+    kAutoCheckId = 0x68030006,
+};
+
+HRESULT GetText(const std::wstring& text, BSTR* value)
+{
+    if (!value) return E_POINTER;
+    *value = Runtime::AllocBstr(text);
+    return *value ? S_OK : E_OUTOFMEMORY;
+}
+
+// Whether an optional Variant argument was given.
+bool Given(const VARIANT* argument)
+{
+    return argument && !(V_VT(argument) == VT_ERROR && V_ERROR(argument) == DISP_E_PARAMNOTFOUND);
+}
+
+} // namespace
+
+HRESULT Sendrel::Create(REFIID iid, void** object)
+{
+    auto* control = new (std::nothrow) Sendrel();
+    if (!control) return E_OUTOFMEMORY;
+    HRESULT hr = control->QueryInterface(iid, object);
+    control->Release();
+    return hr;
+}
+
+Sendrel::Sendrel()
+    : ComControl(CLSID_Sendrel, DIID___Sendrel),
+      dispatch_(IID__Sendrel),
+      toUpdate_(1000, [this] { toUpdate_Timer(); })
+{
+    // The timer is on in the control's design: a new control checks by
+    // itself until its host turns AutoCheck off.
+    toUpdate_.SetEnabled(true);
+}
+
+HRESULT Sendrel::LetText(std::wstring& field, BSTR value, DISPID id)
+{
+    field = Runtime::BstrText(value);
+    PropertyChanged(id);
+    return S_OK;
+}
+
+void* Sendrel::OwnInterface(REFIID iid)
+{
+    if (IsEqualIID(iid, IID__Sendrel) || IsEqualIID(iid, IID_IDispatch)) return static_cast<_Sendrel*>(this);
+    return nullptr;
+}
+
+STDMETHODIMP Sendrel::get_AutoCheck(VARIANT_BOOL* value)
+{
+    if (!value) return E_POINTER;
+    *value = toUpdate_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+STDMETHODIMP Sendrel::put_AutoCheck(VARIANT_BOOL value)
+{
+    toUpdate_.SetEnabled(value != VARIANT_FALSE);
+    PropertyChanged(kAutoCheckId);
+    return S_OK;
+}
+
+STDMETHODIMP Sendrel::get_LocalPath(BSTR* value) { return GetText(localPath_, value); }
+
+STDMETHODIMP Sendrel::put_LocalPath(BSTR value) { return LetText(localPath_, value, kLocalPathId); }
+
+STDMETHODIMP Sendrel::get_LocalVersion(BSTR* value) { return GetText(localVersion_, value); }
+
+STDMETHODIMP Sendrel::put_LocalVersion(BSTR value) { return LetText(localVersion_, value, kLocalVersionId); }
+
+STDMETHODIMP Sendrel::get_RemotePath(BSTR* value) { return GetText(remotePath_, value); }
+
+STDMETHODIMP Sendrel::put_RemotePath(BSTR value) { return LetText(remotePath_, value, kRemotePathId); }
+
+STDMETHODIMP Sendrel::get_SaveStyle(SaveStyleConst* value)
+{
+    if (!value) return E_POINTER;
+    *value = static_cast<SaveStyleConst>(saveStyle_);
+    return S_OK;
+}
+
+STDMETHODIMP Sendrel::put_SaveStyle(SaveStyleConst value)
+{
+    saveStyle_ = value;
+    PropertyChanged(kSaveStyleId);
+    return S_OK;
+}
+
+STDMETHODIMP Sendrel::get_Version(BSTR* value)
+{
+    Common::ModuleVersion version(Runtime::ComServer::Module());
+    return GetText(Common::FormatVersion(0, version.Major(), version.Minor(), version.Revision()), value);
+}
+
+STDMETHODIMP Sendrel::AboutBox()
+{
+    return Runtime::Guarded(L"Sendrel", [] {
+        Common::AboutText(Runtime::ComServer::Module());
+        return S_OK;
+    });
+}
+
+STDMETHODIMP Sendrel::Cancel()
+{
+    aSendrel::Cancel();
+    return S_OK;
+}
+
+STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* result)
+{
+    if (!result) return E_POINTER;
+    // The check processes window messages: the host may let go of the
+    // control meanwhile, so it holds itself until the check is over.
+    AddRef();
+    Runtime::ComPtr<IUnknown> self(static_cast<IOleObject*>(this));
+    return Runtime::Guarded(L"Sendrel", [&] {
+        aSendrel::ReplyItems items;
+        *result = aSendrel::CheckForUpdate(remotePath_, localVersion_, items);
+        if (items.read && Given(sVersion)) {
+            VariantClear(sVersion);
+            V_VT(sVersion) = VT_BSTR;
+            V_BSTR(sVersion) = Runtime::AllocBstr(items.version);
+        }
+        if (items.read && Given(nSize)) {
+            VariantClear(nSize);
+            V_VT(nSize) = VT_R8;
+            V_R8(nSize) = items.size;
+        }
+        return S_OK;
+    });
+}
+
+void Sendrel::ReadProperties(IPropertyBag* bag)
+{
+    using namespace Runtime;
+    if (auto autoCheck = ReadBagBool(bag, L"AutoCheck")) put_AutoCheck(*autoCheck ? VARIANT_TRUE : VARIANT_FALSE);
+    if (auto path = ReadBagText(bag, L"LocalPath")) localPath_ = *path;
+    if (auto version = ReadBagText(bag, L"LocalVersion")) localVersion_ = *version;
+    if (auto path = ReadBagText(bag, L"RemotePath")) remotePath_ = *path;
+    if (auto style = ReadBagLong(bag, L"SaveStyle")) saveStyle_ = *style;
+}
+
+void Sendrel::WriteProperties(IPropertyBag* bag)
+{
+    using namespace Runtime;
+    WriteBagBool(bag, L"AutoCheck", toUpdate_.Enabled());
+    WriteBagText(bag, L"LocalPath", localPath_);
+    WriteBagText(bag, L"LocalVersion", localVersion_);
+    WriteBagText(bag, L"RemotePath", remotePath_);
+    WriteBagLong(bag, L"SaveStyle", saveStyle_);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The Sendrel control: tells its host whether a newer version of the host
+// application is published, on demand (CheckForUpdate) or by itself once a
+// day on its timer (the NewVersion event), and keeps the newest version it
+// found in the registry or in an INI file.
+#include "Sendrel_h.h"
+
+#include <string>
+
+#include "runtime/ComControl.h"
+#include "runtime/ComDispatch.h"
+#include "runtime/ThreadTimer.h"
+
+class Sendrel final : public Runtime::ComControl, public _Sendrel {
+public:
+    // The class factory's creation function.
+    static HRESULT Create(REFIID iid, void** object);
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override { return ComControl::QueryInterface(iid, object); }
+    STDMETHODIMP_(ULONG) AddRef() override { return ComControl::AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return ComControl::Release(); }
+
+    // IDispatch, through the type library
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return dispatch_.GetTypeInfoCount(count); }
+    STDMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override { return dispatch_.GetTypeInfo(index, info); }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
+    {
+        return dispatch_.GetIDsOfNames(names, count, ids);
+    }
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
+                        UINT* argError) override
+    {
+        return dispatch_.Invoke(static_cast<_Sendrel*>(this), id, flags, params, result, excep, argError);
+    }
+
+    // _Sendrel
+    STDMETHODIMP get_AutoCheck(VARIANT_BOOL* value) override;
+    STDMETHODIMP put_AutoCheck(VARIANT_BOOL value) override;
+    STDMETHODIMP get_LocalPath(BSTR* value) override;
+    STDMETHODIMP put_LocalPath(BSTR value) override;
+    STDMETHODIMP get_LocalVersion(BSTR* value) override;
+    STDMETHODIMP put_LocalVersion(BSTR value) override;
+    STDMETHODIMP get_RemotePath(BSTR* value) override;
+    STDMETHODIMP put_RemotePath(BSTR value) override;
+    STDMETHODIMP get_SaveStyle(SaveStyleConst* value) override;
+    STDMETHODIMP put_SaveStyle(SaveStyleConst value) override;
+    STDMETHODIMP get_Version(BSTR* value) override;
+    STDMETHODIMP AboutBox() override;
+    STDMETHODIMP Cancel() override;
+    STDMETHODIMP CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* result) override;
+
+    // One tick of the control's one-second timer: checks on the first tick
+    // and then every 3,599 ticks, unless a newer version was found today.
+    void toUpdate_Timer();
+
+private:
+    Sendrel();
+
+    void* OwnInterface(REFIID iid) override;
+    void ReadProperties(IPropertyBag* bag) override;
+    void WriteProperties(IPropertyBag* bag) override;
+    void Paint(HDC dc, const RECT& rect) override;
+    SIZE PixelSize() const override { return {32, 32}; }
+
+    // Stores a text property and tells the host.
+    HRESULT LetText(std::wstring& field, BSTR value, DISPID id);
+    void DailyCheck();
+    // The stored result: kind REG_SZ for "LastVer", REG_DWORD for "LastDate".
+    std::wstring ReadSetting(const std::wstring& name, DWORD kind) const;
+    void WriteSetting(const std::wstring& name, DWORD kind, const std::wstring& value) const;
+    static void DrawFrame(HDC dc, const RECT& rect);
+
+    Runtime::TypeInfoDispatch dispatch_;
+    Runtime::ThreadTimer toUpdate_;
+    long saveStyle_ = FileSave;
+    std::wstring remotePath_, localPath_, localVersion_;
+    short ticks_ = 0;
+};
