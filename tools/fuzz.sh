@@ -39,6 +39,8 @@ build token_fuzz tests/fuzz/TokenFuzz.cpp common/Tokens.cpp "${TEXT[@]}"
 build search_fuzz tests/fuzz/SearchFuzz.cpp chardata/NameSearch.cpp chardata/EntitySearch.cpp \
   chardata/GoToTarget.cpp chardata/CharNameTable.cpp chardata/CharNameLines.cpp common/Hex.cpp common/Val.cpp \
   common/TextUtil.cpp runtime/RuntimeError.cpp "${TEXT[@]}"
+build version_file_fuzz tests/fuzz/VersionFileFuzz.cpp common/KeyValue.cpp common/CompareVersions.cpp \
+  common/SplitText.cpp common/Val.cpp runtime/RuntimeError.cpp "${TEXT[@]}"
 
 # A few readable seeds (the first byte 0 means "one byte per character").
 seed() { mkdir -p "$BUILD/corpus/$1"; printf "\0%s" "$3" >"$BUILD/corpus/$1/$2"; }
@@ -51,13 +53,15 @@ seed hex_fuzz long 'FFFFFFFFFFFFF'
 seed search_fuzz words '  LATIN  a '
 seed search_fuzz entity '&amp; '
 seed search_fuzz goto '4a1f'
+seed version_file_fuzz item 'Version = "6.09";Size=1482752;'
+seed version_file_fuzz lines 'FileVersion=1;Version=6.10.2'
 # Token seeds start with a flags byte: 1 = two-character delimiter, 4 = a set.
 mkdir -p "$BUILD/corpus/token_fuzz"
 printf '\1\0\r\none\r\ntwo' >"$BUILD/corpus/token_fuzz/lines"
 printf '\5\0, a,b c' >"$BUILD/corpus/token_fuzz/set"
 
 status=0
-for target in val_fuzz hex_fuzz token_fuzz search_fuzz; do
+for target in val_fuzz hex_fuzz token_fuzz search_fuzz version_file_fuzz; do
   echo "== running $target ($RUNS inputs)"
   mkdir -p "$BUILD/corpus/$target"
   if ! (cd "$BUILD" && "./$target" -runs="$RUNS" -max_len=512 -timeout=10 \
