@@ -57,6 +57,8 @@ STDMETHODIMP ComControl::QueryInterface(REFIID iid, void** object)
         found = static_cast<IPersistPropertyBag*>(this);
     } else if (IsEqualIID(iid, IID_IProvideClassInfo)) {
         found = static_cast<IProvideClassInfo*>(this);
+    } else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject)) {
+        found = static_cast<IOleInPlaceObject*>(this);
     }
     *object = found;
     if (!found) return E_NOINTERFACE;
@@ -92,6 +94,7 @@ STDMETHODIMP ComControl::Close(DWORD)
 {
     // The host lets go: drop what holds it, so that no reference cycle
     // keeps host and control alive.
+    InPlaceDeactivate();
     events_.Clear();
     propertyNotes_.Clear();
     viewSink_.Reset();
@@ -112,20 +115,52 @@ STDMETHODIMP ComControl::GetClipboardData(DWORD, IDataObject** data)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP ComControl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT)
+STDMETHODIMP ComControl::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LONG, HWND, LPCRECT)
 {
-    // The control has no window of its own: the host draws it through
-    // IViewObject2, so showing and activating need nothing here.
     switch (verb) {
     case OLEIVERB_PRIMARY:
     case OLEIVERB_SHOW:
     case OLEIVERB_INPLACEACTIVATE:
     case OLEIVERB_UIACTIVATE:
+        return InPlaceActivate(activeSite);
     case OLEIVERB_HIDE:
+        if (window_) ShowWindow(window_->Get(), SW_HIDE);
         return S_OK;
     default:
         return OLEOBJ_S_INVALIDVERB;
     }
+}
+
+HRESULT ComControl::InPlaceActivate(IOleClientSite* activeSite)
+{
+    if (window_) {
+        ShowWindow(window_->Get(), SW_SHOWNA);
+        return S_OK;
+    }
+    IOleClientSite* site = activeSite ? activeSite : site_.Get();
+    ComPtr<IOleInPlaceSite> inPlace;
+    // A host without an in-place site draws the control through IViewObject2.
+    if (!site || FAILED(site->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(inPlace.Put()))))
+        return S_OK;
+    if (inPlace->CanInPlaceActivate() != S_OK) return E_FAIL;
+    HWND parent = nullptr;
+    ComPtr<IOleInPlaceFrame> frame;
+    ComPtr<IOleInPlaceUIWindow> document;
+    RECT position{}, clip{};
+    OLEINPLACEFRAMEINFO frameInfo{};
+    frameInfo.cb = sizeof(frameInfo);
+    if (FAILED(inPlace->GetWindow(&parent)) ||
+        FAILED(inPlace->GetWindowContext(frame.Put(), document.Put(), &position, &clip, &frameInfo)))
+        return E_FAIL;
+    inPlace->OnInPlaceActivate();
+    window_ = std::make_unique<ControlWindow>(parent, position.left, position.top, PixelSize(),
+                                              [this](HDC dc, const RECT& rect) { Paint(dc, rect); });
+    inPlaceSite_ = inPlace;
+    // The control keeps its own size: the host learns it.
+    SIZE size = PixelSize();
+    RECT own{position.left, position.top, position.left + size.cx, position.top + size.cy};
+    if (!EqualRect(&own, &position)) inPlace->OnPosRectChange(&own);
+    return window_->Get() ? S_OK : E_FAIL;
 }
 
 STDMETHODIMP ComControl::EnumVerbs(IEnumOLEVERB** verbs)
@@ -272,6 +307,29 @@ STDMETHODIMP ComControl::GetClassInfo(ITypeInfo** info)
     if (!info) return E_POINTER;
     *info = ServerTypeInfo(classId_).Detach();
     return *info ? S_OK : TYPE_E_ELEMENTNOTFOUND;
+}
+
+STDMETHODIMP ComControl::GetWindow(HWND* wnd)
+{
+    if (!wnd) return E_POINTER;
+    *wnd = window_ ? window_->Get() : nullptr;
+    return *wnd ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP ComControl::InPlaceDeactivate()
+{
+    if (!window_) return S_OK;
+    window_.reset();
+    ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
+    if (site) site->OnInPlaceDeactivate();
+    return S_OK;
+}
+
+STDMETHODIMP ComControl::SetObjectRects(LPCRECT position, LPCRECT)
+{
+    if (!position) return E_POINTER;
+    if (window_) window_->MoveTo(position->left, position->top);
+    return S_OK;
 }
 
 void ComControl::PropertyChanged(DISPID id)

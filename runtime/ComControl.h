@@ -2,7 +2,8 @@
 // The common part of an ActiveX control object: reference counting, the
 // host's client site and extender, the connection points for the control's
 // events and for property-change notes, drawing for a host through
-// IViewObject2, and persistence of its properties through a property bag.
+// IViewObject2 or, in place, in a child window of the host's own, and
+// persistence of its properties through a property bag.
 // A control class derives from it, adds its own dispatch interface and
 // answers the virtual members.
 #include <windows.h>
@@ -10,10 +11,12 @@
 #include <oleidl.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "runtime/ComServer.h"
 #include "runtime/ConnectionPoint.h"
+#include "runtime/ControlWindow.h"
 #include "runtime/ScopedWin.h"
 
 namespace Runtime {
@@ -23,7 +26,8 @@ class ComControl : public IOleObject,
                    public IViewObject2,
                    public IConnectionPointContainer,
                    public IPersistPropertyBag,
-                   public IProvideClassInfo {
+                   public IProvideClassInfo,
+                   public IOleInPlaceObject {
 public:
     // `classId` is the control's class, `eventsIid` its outgoing dispinterface.
     ComControl(REFCLSID classId, REFIID eventsIid);
@@ -89,6 +93,14 @@ public:
     // IProvideClassInfo
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
 
+    // IOleInPlaceObject
+    STDMETHODIMP GetWindow(HWND* wnd) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP InPlaceDeactivate() override;
+    STDMETHODIMP UIDeactivate() override { return S_OK; }
+    STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
+    STDMETHODIMP ReactivateAndUndo() override { return E_NOTIMPL; }
+
 protected:
     // The control's own interfaces (its dispatch interface), or null.
     virtual void* OwnInterface(REFIID iid) = 0;
@@ -109,6 +121,10 @@ protected:
     const ConnectionPoint& Events() const noexcept { return events_; }
 
 private:
+    // Shows the control in a window of its own inside the host's window,
+    // when the host's site can take it in place.
+    HRESULT InPlaceActivate(IOleClientSite* activeSite);
+
     std::atomic<ULONG> refs_{1};
     ComServer::ObjectLock lock_;
     CLSID classId_;
@@ -119,6 +135,8 @@ private:
     DWORD viewFlags_ = 0;
     ConnectionPoint events_;
     ConnectionPoint propertyNotes_;
+    ComPtr<IOleInPlaceSite> inPlaceSite_;
+    std::unique_ptr<ControlWindow> window_;
 };
 
 } // namespace Runtime

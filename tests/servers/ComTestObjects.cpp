@@ -78,6 +78,26 @@ STDMETHODIMP SiteStub::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIAN
     return S_OK;
 }
 
+STDMETHODIMP InPlaceSiteStub::QueryInterface(REFIID iid, void** object)
+{
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
+        return Answer(this, static_cast<IOleClientSite*>(this), object);
+    if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite))
+        return Answer(this, static_cast<IOleInPlaceSite*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP InPlaceSiteStub::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                               LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO)
+{
+    *frame = nullptr;
+    *document = nullptr;
+    *position = position_;
+    *clip = position_;
+    return S_OK;
+}
+
 STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** object)
 {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))

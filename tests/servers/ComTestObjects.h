@@ -43,23 +43,55 @@ private:
     std::vector<std::wstring> order_;
 };
 
-// A client site whose ambient display name is `name`.
-class SiteStub final : public StackObject<IOleClientSite, IDispatch> {
+// The client site's own members, which the control does not call.
+template <typename... More>
+class ClientSiteStub : public StackObject<IOleClientSite, More...> {
 public:
-    explicit SiteStub(std::wstring name) : name_(std::move(name)) {}
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP SaveObject() override { return S_OK; }
     STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override { *m = nullptr; return E_NOTIMPL; }
     STDMETHODIMP GetContainer(IOleContainer** c) override { *c = nullptr; return E_NOINTERFACE; }
     STDMETHODIMP ShowObject() override { return S_OK; }
     STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
     STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+};
+
+// A client site whose ambient display name is `name`.
+class SiteStub final : public ClientSiteStub<IDispatch> {
+public:
+    explicit SiteStub(std::wstring name) : name_(std::move(name)) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
 private:
     std::wstring name_;
+};
+
+// A client site that takes the control in place in the window `host`, at
+// `position`; it records what the control tells it.
+class InPlaceSiteStub final : public ClientSiteStub<IOleInPlaceSite> {
+public:
+    InPlaceSiteStub(HWND host, RECT position) : host_(host), position_(position) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP GetWindow(HWND* wnd) override { *wnd = host_; return S_OK; }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() override { active = true; return S_OK; }
+    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
+                                  LPRECT clip, LPOLEINPLACEFRAMEINFO) override;
+    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() override { active = false; return S_OK; }
+    STDMETHODIMP DiscardUndoState() override { return S_OK; }
+    STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
+    STDMETHODIMP OnPosRectChange(LPCRECT position) override { changedTo = *position; return S_OK; }
+    bool active = false;
+    RECT changedTo{};
+private:
+    HWND host_;
+    RECT position_;
 };
 
 // Records the control's NewVersion events.

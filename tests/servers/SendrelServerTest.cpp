@@ -2,6 +2,7 @@
 // LoadLibrary and DllGetClassObject (no registry state), driven through
 // IDispatch; and the server's self-registration in the test prefix.
 #include "tests/servers/ComTestObjects.h"
+#include "runtime/ScopedWindow.h"
 #include "tests/support/Process.h"
 
 #include <objbase.h>
@@ -327,6 +328,66 @@ TEST_F(SendrelServer, DrawsItsFaceForTheHost)
     for (const auto& p : pixels) EXPECT_EQ(GetPixel(dc.Get(), p.x, p.y), p.color) << p.x << "," << p.y;
     EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, dc.Get(), &bounds, nullptr, nullptr, 0),
               DV_E_DVASPECT);
+}
+
+TEST_F(SendrelServer, ShowsItsFaceInPlaceInTheHostsWindow)
+{
+    Runtime::ScopedWindow host(CreateWindowW(L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 240, 200,
+                                             nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(host.Get());
+    InPlaceSiteStub site(host.Get(), RECT{10, 12, 110, 62});
+    ComPtr<IDispatch> control = NewControl();
+    ComPtr<IOleObject> ole;
+    ComPtr<IOleInPlaceObject> inPlace;
+    ASSERT_EQ(control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put())), S_OK);
+    ASSERT_EQ(control->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.Put())), S_OK);
+    ASSERT_EQ(ole->SetClientSite(&site), S_OK);
+    ASSERT_EQ(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site, 0, host.Get(), nullptr), S_OK);
+    EXPECT_TRUE(site.active);
+
+    HWND wnd = nullptr;
+    ASSERT_EQ(inPlace->GetWindow(&wnd), S_OK);
+    EXPECT_EQ(GetParent(wnd), host.Get());
+    EXPECT_TRUE(IsWindowVisible(wnd));
+    RECT rect{};
+    GetWindowRect(wnd, &rect);
+    MapWindowPoints(nullptr, host.Get(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 12);
+    EXPECT_EQ(rect.right - rect.left, 32); // the control keeps its size
+    EXPECT_EQ(rect.bottom - rect.top, 32);
+    EXPECT_EQ(site.changedTo.right, 42);
+    EXPECT_EQ(site.changedTo.bottom, 44);
+
+    // The window shows what the control draws for a host.
+    UpdateWindow(wnd);
+    Runtime::ScopedGetDC screen(nullptr);
+    Runtime::ScopedMemDC dc(screen.Get());
+    Runtime::ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 32, 32));
+    Runtime::ScopedSelect select(dc.Get(), bitmap.Get());
+    ComPtr<IViewObject2> view;
+    control->QueryInterface(IID_IViewObject2, reinterpret_cast<void**>(view.Put()));
+    RECTL bounds{0, 0, 32, 32};
+    view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc.Get(), &bounds, nullptr, nullptr, 0);
+    Runtime::ScopedGetDC window(wnd);
+    int same = 0;
+    for (int i = 0; i < 32; ++i) same += GetPixel(window.Get(), i, i) == GetPixel(dc.Get(), i, i);
+    EXPECT_EQ(same, 32);
+
+    ASSERT_EQ(inPlace->SetObjectRects(&site.changedTo, &site.changedTo), S_OK);
+    RECT moved{30, 40, 62, 72};
+    inPlace->SetObjectRects(&moved, &moved);
+    GetWindowRect(wnd, &rect);
+    MapWindowPoints(nullptr, host.Get(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, 30);
+    EXPECT_EQ(rect.top, 40);
+
+    ole->Close(OLECLOSE_NOSAVE); // leaves the place and the window goes
+    EXPECT_FALSE(site.active);
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_EQ(inPlace->GetWindow(&wnd), E_FAIL);
+    ole->SetClientSite(nullptr);
+    EXPECT_EQ(site.References(), 1u);
 }
 
 // Finds the About box on this thread's timer, reads it and closes it.
