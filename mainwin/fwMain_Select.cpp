@@ -8,7 +8,7 @@
 #include "chardata/OutputForms.h"
 #include "chardata/RangeListView.h"
 #include "common/IconPicture.h"
-#include "mainwin/DetailsNoRedraw.h"
+#include "runtime/NoRedraw.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ void fwMain::tlCell_Click(int index)
     // A cell the page does not reach holds no character: it has no details.
     const TableCell& cell = tlCell[CurrentCell];
     if (!cell.HasCode) return;
-    DetailsNoRedraw quiet(*this);
+    // The status bar repaints once, not at each panel.
+    Runtime::NoRedraw quietStatus(pbStatus[0]->hWnd());
 
     const std::int32_t code = CellCode(CurrentCell);
     // The block list follows the selection onto the next block of a page.

@@ -9,7 +9,7 @@
 #include "chardata/RangeList.h"
 #include "chardata/RangeListView.h"
 #include "common/ListHelpers.h"
-#include "mainwin/DetailsNoRedraw.h"
+#include "runtime/NoRedraw.h"
 
 namespace {
 
@@ -131,14 +131,13 @@ void fwMain::PaintCell(int index, int state)
 
 void fwMain::FillTable(std::int32_t code)
 {
-    DetailsNoRedraw quiet(*this);
+    // The row headers and the status bar repaint once, not at each change.
+    Runtime::NoRedraw quietHeaders(pbFixVer.hWnd()), quietStatus(pbStatus[0]->hWnd());
     // 1 and 2. The details of the old selection and the row headers go.
     tlView.SetCaption(L"");
     for (const wchar_t* panel : {L"Hex", L"Name", L"Type"}) pbStatus[0]->Panels()(panel).SetText(L"");
-    for (int row = 0; row < 16; ++row) {
-        bbFixVer[row]->SetCaption(L"");
-        loTable[row].Visible = false;
-    }
+    std::array<std::wstring, 16> headers;
+    for (TableLine& line : loTable) line.Visible = false;
     // 3. Every cell empty.
     const std::int32_t before = CellCode(CurrentCell);
     for (TableCell& cell : tlCell) {
@@ -156,6 +155,7 @@ void fwMain::FillTable(std::int32_t code)
         start = found ? BlockPosition(blocks, *found) : -1;
     }
     if (start < 0) { // nothing listed: the page stays empty
+        for (auto& header : bbFixVer) header->SetCaption(L"");
         pbTable.Refresh();
         return;
     }
@@ -189,7 +189,7 @@ void fwMain::FillTable(std::int32_t code)
         const std::int32_t rows = std::max<std::int32_t>((block.Last - from + 1) / 16, 0);
         for (std::int32_t j = 0; j < rows && row < 15; ++j) {
             ++row;
-            bbFixVer[row]->SetCaption(RowCaption(from + 16 * j));
+            headers[row] = RowCaption(from + 16 * j);
             for (int k = 0; k < 16; ++k) {
                 TableCell& cell = tlCell[row * 16 + k];
                 const std::int32_t cp = from + 16 * j + k;
@@ -209,6 +209,8 @@ void fwMain::FillTable(std::int32_t code)
             loTable[row].Top = (row + 1) * cellHeight + row;
         }
     }
+    for (int r = 0; r < 16; ++r)
+        if (bbFixVer[r]->Caption() != headers[r]) bbFixVer[r]->SetCaption(headers[r]);
     // A selection left beyond the end of a short page goes to its column
     // in the first row, which a pulled-back page always fills.
     if (!tlCell[CurrentCell].HasCode) CurrentCell %= 16;

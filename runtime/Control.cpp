@@ -202,6 +202,8 @@ void Control::DestroyControlWindow()
 
 void Control::SetEnabled(bool enabled)
 {
+    // An unchanged state costs Wine a round trip to its server and a repaint.
+    if (hwnd_ && enabled == enabled_ && (IsWindowEnabled(hwnd_) != FALSE) == enabled) return;
     enabled_ = enabled;
     if (hwnd_) EnableWindow(hwnd_, enabled);
 }
