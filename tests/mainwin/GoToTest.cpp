@@ -3,6 +3,8 @@
 // forgets an unconfirmed number, the characters of the symbol box, and the
 // block a go-to lands in when the code point is not listed.
 #include "tests/mainwin/SearchDriving.h"
+#include "tests/mainwin/TablePages.h"
+#include "tests/mainwin/TablePages.h"
 
 #include <gtest/gtest.h>
 
@@ -130,19 +132,19 @@ TEST(GoTo, LeavingTheBoxForgetsAnUnconfirmedNumber)
 TEST(GoTo, ACodePointOutsideTheListedBlocksIsReported)
 {
     struct Case {
-        std::initializer_list<std::int32_t> listed;
+        std::initializer_list<int> listed;   // subset bits
         std::int32_t code;
         const wchar_t* message;
     } cases[] = {
-        {{0x0000}, 0x0041, L""},
-        {{0x0000}, 0x4A1F, L"Character 4A1F not supported by selected font."},
-        {{0x0370}, 0x0041, L"Character 0041 not supported by selected font."},
-        {{0x0000, 0x0370}, 0x00A0, L"Character 00A0 not supported by selected font."},
+        {{0}, 0x0041, L""},
+        {{0}, 0x4A1F, L"Character 4A1F not supported by selected font."},
+        {{7}, 0x0041, L"Character 0041 not supported by selected font."},
+        {{0, 7}, 0x00A0, L"Character 00A0 not supported by selected font."},
     };
     for (const Case& c : cases) {
         LoadedMain window(kAllBlocksHex);
         ASSERT_TRUE(window.Loaded());
-        ListOnly(window, c.listed);
+        ListBlocksOfBits(*window, c.listed);
         window->GoToChar(c.code);
         LoadedMain::Pump();
         EXPECT_EQ(window->GoToCode, c.code);
@@ -203,6 +205,62 @@ TEST(SearchFrame, EachOptionLeadsToItsBox)
         for (int j = 0; j < 3; ++j)
             EXPECT_EQ(window->obSearch[static_cast<std::size_t>(j)]->Value(), i == j) << "option " << i << ", " << j;
     }
+}
+
+// Go-to, search and the symbol box select the cell that holds the
+// destination, also when the listed blocks cannot fill a page and the page
+// is pulled back so that rows no longer start where the code's row begins.
+TEST(GoTo, SelectsTheCellOfTheDestinationAlsoOnShortLists)
+{
+    enum How { Typed, Named, Entity, Symbol };
+    struct Case {
+        const char* what;
+        std::initializer_list<int> listed;   // subset bits; empty: every block
+        How how;
+        const wchar_t* input;
+        std::int32_t selected;
+    } cases[] = {
+        {"full list, hex", {}, Typed, L"4a1f", 0x4A1F},
+        {"full list, last code point", {}, Typed, L"FFFF", 0xFFFF},
+        {"Basic Latin only", {0}, Typed, L"0041", 0x41},
+        {"Basic Latin only, above it", {0}, Typed, L"4A1F", 0x7F},
+        {"Basic Latin and Latin-1", {0, 1}, Typed, L"0041", 0x41},
+        {"Basic Latin and Latin-1, the last", {0, 1}, Typed, L"00FF", 0xFF},
+        {"Greek only, below it", {7}, Typed, L"0041", 0x3FF},
+        {"Greek only", {7}, Typed, L"03A9", 0x3A9},
+        {"name search, Basic Latin only", {0}, Named, L"LATIN A", 0x41},
+        {"entity search, Basic Latin only", {0}, Entity, L"&amp;", 0x26},
+        {"symbol, Cyrillic only", {9}, Symbol, L"\u0416", 0x416},
+    };
+    for (const Case& c : cases) {
+        LoadedMain window(kAllBlocksHex);
+        ASSERT_TRUE(window.Loaded());
+        if (c.listed.size() > 0) ListBlocksOfBits(*window, c.listed);
+        switch (c.how) {
+        case Typed: TypeChars(window->tbGoTo.hWnd(), c.input); break;
+        case Named:
+        case Entity: Search(window, c.input); break;
+        case Symbol: TypeChars(window->tbSearch.hWnd(), c.input); break;
+        }
+        EXPECT_EQ(CodeIn(*window, window->CurrentCell), c.selected) << c.what;
+        EXPECT_FALSE(window->GoToBusy) << c.what;
+    }
+}
+
+TEST(GoTo, ClickingAnotherCellClearsTheSearchBoxes)
+{
+    LoadedMain window(kAllBlocksHex);
+    ASSERT_TRUE(window.Loaded());
+    TypeChars(window->tbGoTo.hWnd(), L"0041");
+    ASSERT_EQ(CodeIn(*window, window->CurrentCell), 0x41);
+    window->cbSearch.AddItem(L"kept", 0);
+    ClickCell(*window, window->CurrentCell);   // the same cell: the boxes stay
+    EXPECT_EQ(window->tbGoTo.Text(), L"0041");
+    EXPECT_EQ(window->GoToCode, 0x41);
+    ClickCell(*window, window->CurrentCell + 1);
+    EXPECT_EQ(window->tbGoTo.Text(), L"");
+    EXPECT_EQ(window->GoToCode, 0);
+    EXPECT_EQ(History(window), std::vector<std::wstring>{L"kept"});
 }
 
 } // namespace

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "chardata/RangeList.h"
-#include "chardata/RangeListView.h"
-
 namespace MainWinTest {
 
 namespace {
@@ -54,27 +51,6 @@ void PressKey(HWND edit, int virtualKey, int shift)
 std::wstring MessageText(LoadedMain& window)
 {
     return window->pbStatus[1]->Panels()(L"Message").Text();
-}
-
-std::int32_t SelectedCode(LoadedMain& window)
-{
-    return std::stoi(window->tlCell[static_cast<std::size_t>(window->CurrentCell)].Tag);
-}
-
-void ListOnly(LoadedMain& window, std::initializer_list<std::int32_t> firsts)
-{
-    auto& items = window->lvRange.ListItems();
-    for (int i = items.Count(); i >= 1; --i) {
-        const auto first = CharData::KeyNumber(items(i).Key());
-        if (!first || std::find(firsts.begin(), firsts.end(), *first) == firsts.end()) items.Remove(i);
-    }
-    std::int32_t listed = 0;
-    for (const CharData::ListedBlock& block : CharData::ListedBlocks(window->lvRange))
-        listed += block.Last - block.First + 1;
-    window->ListedCount = listed;
-    window->sbTable.SetMax(static_cast<int>(CharData::TableScrollMax(listed)));
-    window->lvRange_ItemClick(&items(1));
-    LoadedMain::Pump();
 }
 
 std::vector<std::wstring> History(LoadedMain& window)

@@ -1,8 +1,7 @@
 #pragma once
 // Driving the search frame of a loaded main window as a user would: keys
 // and characters sent to the boxes' own windows, and the state a test reads
-// back (the message panel, the selected code point, the history).
-#include <initializer_list>
+// back (the message panel and the history).
 #include <string>
 #include <vector>
 
@@ -19,13 +18,6 @@ void PressKey(HWND edit, int virtualKey, int shift = 0);
 
 // The text of the "Message" panel.
 std::wstring MessageText(LoadedMain& window);
-
-// The code point of the selected cell.
-std::int32_t SelectedCode(LoadedMain& window);
-
-// Leaves only the listed blocks whose first code points are given in the
-// block list, as a font covering just those would, and selects the first.
-void ListOnly(LoadedMain& window, std::initializer_list<std::int32_t> firsts);
 
 // The search history, newest first.
 std::vector<std::wstring> History(LoadedMain& window);

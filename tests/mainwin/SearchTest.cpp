@@ -2,6 +2,7 @@
 // through their hits, entity names, the messages, the button's states, the
 // history and its settings section, and the box's own undo text.
 #include "tests/mainwin/SearchDriving.h"
+#include "tests/mainwin/TablePages.h"
 
 #include <gtest/gtest.h>
 
@@ -108,16 +109,16 @@ TEST(Search, AFirstSearchThatFindsNothingSaysSoWhateverTheFirstListedBlock)
 {
     // A list that starts above U+0000: a new search that finds nothing is
     // "No character found." and the button stays, as with U+0000 first.
-    for (std::int32_t first : {0x0000, 0x0370}) {
+    for (int bit : {0, 7}) {
         LoadedMain window(kAllBlocks);
         ASSERT_TRUE(window.Loaded());
-        ListOnly(window, {first});
+        ListBlocksOfBits(*window, {bit});
         for (int click = 0; click < 2; ++click) {
             Search(window, L"QZXJ");
-            EXPECT_EQ(MessageText(window), L"No character found.") << first << " click " << click;
-            EXPECT_TRUE(window->bbSearch.Enabled()) << first;
-            EXPECT_EQ(window->bbSearch.Caption(), L"S&earch") << first;
-            EXPECT_EQ(window->SearchCursor, 0) << first;
+            EXPECT_EQ(MessageText(window), L"No character found.") << "bit " << bit << " click " << click;
+            EXPECT_TRUE(window->bbSearch.Enabled()) << "bit " << bit;
+            EXPECT_EQ(window->bbSearch.Caption(), L"S&earch") << "bit " << bit;
+            EXPECT_EQ(window->SearchCursor, 0) << "bit " << bit;
         }
         EXPECT_TRUE(History(window).empty());
     }
@@ -127,7 +128,7 @@ TEST(Search, CharactersOutsideTheListedBlocksAreFoundAndReported)
 {
     LoadedMain window(kAllBlocks);
     ASSERT_TRUE(window.Loaded());
-    ListOnly(window, {0x0000, 0x0370});
+    ListBlocksOfBits(*window, {0, 7});
     // Latin-1 lies in the gap between the two listed blocks.
     Search(window, L"&nbsp;");
     EXPECT_EQ(window->GoToCode, 0xA0);
