@@ -62,13 +62,43 @@ const VARIANT* PropertyBagStub::Find(const std::wstring& name) const
 
 std::vector<std::wstring> PropertyBagStub::Keys() const { return order_; }
 
+STDMETHODIMP ExtenderStub::QueryInterface(REFIID iid, void** object)
+{
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+        return Answer(this, static_cast<IDispatch*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP ExtenderStub::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+{
+    if (count != 1 || _wcsicmp(names[0], L"Name") != 0) return DISP_E_UNKNOWNNAME;
+    ids[0] = 1;
+    return S_OK;
+}
+
+STDMETHODIMP ExtenderStub::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
+{
+    if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
+    *result = TextArg(name_);
+    return S_OK;
+}
+
 STDMETHODIMP SiteStub::QueryInterface(REFIID iid, void** object)
 {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
         return Answer(this, static_cast<IOleClientSite*>(this), object);
     if (IsEqualIID(iid, IID_IDispatch)) return Answer(this, static_cast<IDispatch*>(this), object);
+    if (IsEqualIID(iid, IID_IOleControlSite)) return Answer(this, static_cast<IOleControlSite*>(this), object);
     *object = nullptr;
     return E_NOINTERFACE;
+}
+
+STDMETHODIMP SiteStub::GetExtendedControl(IDispatch** extender)
+{
+    *extender = nullptr;
+    if (extenderName_.empty()) return E_NOTIMPL;
+    return extender_.QueryInterface(IID_IDispatch, reinterpret_cast<void**>(extender));
 }
 
 STDMETHODIMP SiteStub::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)

@@ -55,17 +55,43 @@ public:
     STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
 };
 
-// A client site whose ambient display name is `name`.
-class SiteStub final : public ClientSiteStub<IDispatch> {
+// The extender a host wraps around a control: its Name.
+class ExtenderStub final : public StackObject<IDispatch> {
 public:
-    explicit SiteStub(std::wstring name) : name_(std::move(name)) {}
+    explicit ExtenderStub(std::wstring name) : name_(std::move(name)) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
+private:
+    std::wstring name_;
+};
+
+// A client site whose ambient display name is `ambientName` and, when
+// `extenderName` is not empty, whose extender is named so.
+class SiteStub final : public ClientSiteStub<IDispatch, IOleControlSite> {
+public:
+    explicit SiteStub(std::wstring ambientName, std::wstring extenderName = L"")
+        : name_(std::move(ambientName)), extenderName_(extenderName), extender_(std::move(extenderName))
+    {
+    }
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
+    STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+    STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+    STDMETHODIMP GetExtendedControl(IDispatch** extender) override;
+    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
+    STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 private:
     std::wstring name_;
+    std::wstring extenderName_;
+    ExtenderStub extender_;
 };
 
 // A client site that takes the control in place in the window `host`, at

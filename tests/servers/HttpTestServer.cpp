@@ -18,10 +18,21 @@ bool SendAll(SOCKET s, const std::string& bytes)
     return true;
 }
 
-std::string Header(const char* status, std::size_t length)
+// The reply's header; a negative length announces none.
+std::string Header(const char* status, long long length)
 {
-    return std::string("HTTP/1.1 ") + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-           std::to_string(length) + "\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
+    std::string header = std::string("HTTP/1.1 ") + status + "\r\nContent-Type: text/plain\r\n";
+    if (length >= 0) header += "Content-Length: " + std::to_string(length) + "\r\n";
+    return header + "Cache-Control: no-cache\r\nConnection: close\r\n\r\n";
+}
+
+// Sends 100 MB after `header`, or less when the client goes away first.
+void SendEndless(SOCKET s, const std::string& header)
+{
+    std::string chunk(64 * 1024, 'x');
+    if (!SendAll(s, header)) return;
+    for (int i = 0; i < 1600 && SendAll(s, chunk); ++i) {
+    }
 }
 
 } // namespace
@@ -96,28 +107,27 @@ void HttpTestServer::Answer(unsigned long long connection)
     }
     switch (reply) {
     case Reply::Body:
-        SendAll(s, Header("200 OK", body.size()) + body);
+        SendAll(s, Header("200 OK", static_cast<long long>(body.size())) + body);
         break;
     case Reply::NotFound:
-        SendAll(s, Header("404 Not Found", body.size()) + body);
+        SendAll(s, Header("404 Not Found", static_cast<long long>(body.size())) + body);
         break;
     case Reply::CloseMidBody:
-        SendAll(s, Header("200 OK", body.size() * 2) + body);
+        SendAll(s, Header("200 OK", static_cast<long long>(body.size() * 2)) + body);
         break;
     case Reply::Halves: {
         std::size_t half = body.size() / 2;
-        if (!SendAll(s, Header("200 OK", body.size()) + body.substr(0, half))) return;
+        if (!SendAll(s, Header("200 OK", static_cast<long long>(body.size())) + body.substr(0, half))) return;
         if (Midway) Midway();
         SendAll(s, body.substr(half));
         break;
     }
-    case Reply::Endless: {
-        std::string chunk(64 * 1024, 'x');
-        if (!SendAll(s, Header("200 OK", 100u * 1024 * 1024))) return;
-        for (int i = 0; i < 1600 && SendAll(s, chunk); ++i) {
-        }
+    case Reply::Endless:
+        SendEndless(s, Header("200 OK", 100ll * 1024 * 1024));
         break;
-    }
+    case Reply::Unannounced:
+        SendEndless(s, Header("200 OK", -1));
+        break;
     }
 }
 

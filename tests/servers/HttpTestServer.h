@@ -17,6 +17,7 @@ public:
         CloseMidBody,  // announces twice the body's length, sends the body, closes
         Halves,        // sends half the body, calls Midway, then the rest
         Endless,       // announces 100 MB and sends until the client goes away
+        Unannounced,   // no length; sends up to 100 MB until the client goes away
     };
 
     HttpTestServer();

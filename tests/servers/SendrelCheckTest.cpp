@@ -50,6 +50,7 @@ TEST_F(SendrelCheck, RepliesTable)
         {"error page that names a version", Reply::NotFound, "Version=9.99;", L"6.08", -1, L"untouched", L"-1"},
         {"connection closed mid-body", Reply::CloseMidBody, "Version=6.09;Size=1;", L"6.08", -1, L"untouched", L"-1"},
         {"endless reply", Reply::Endless, "", L"6.08", -1, L"untouched", L"-1"},
+        {"endless reply of no announced length", Reply::Unannounced, "", L"6.08", -1, L"untouched", L"-1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -52,7 +52,9 @@ protected:
 
 private:
     TempFolder folder_;
-    SiteStub site_{L"ucUpdate"};
+    // The host names the instance through its extender; the ambient display
+    // name is the host's caption for it.
+    SiteStub site_{L"Sendrel1", L"ucUpdate"};
     Runtime::ComPtr<IOleObject> ole_;
     aSendrel::TodayFn previousToday_ = nullptr;
 };
@@ -137,6 +139,20 @@ TEST_F(SendrelTimer, TheRealTimerChecksOnItsFirstTick)
     PutProperty(control.Get(), L"AutoCheck", BoolArg(false));
     EXPECT_EQ(server.Requests(), 1);
     EXPECT_EQ(events.newVersions, std::vector<std::wstring>{L"6.09"});
+}
+
+TEST_F(SendrelTimer, AHostWithoutExtenderNamesTheSectionByItsDisplayName)
+{
+    Runtime::ComPtr<IOleObject> ole;
+    control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
+    SiteStub plainSite(L"ucPlain");
+    ole->SetClientSite(&plainSite);
+    Ticks(1);
+    wchar_t value[64] = {};
+    GetPrivateProfileStringW(L"ucPlain", L"LastVer", L"<none>", value, 64, ini.c_str());
+    EXPECT_EQ(Narrow(value), "6.09");
+    EXPECT_EQ(Narrow(IniValue(L"LastVer")), "<none>");
+    ole->SetClientSite(nullptr);
 }
 
 TEST_F(SendrelTimer, RegistryStyleStoresAStringAndADword)
