@@ -3,6 +3,8 @@
 
 #include <wininet.h>
 
+#include <functional>
+
 
 namespace {
 
@@ -98,12 +100,16 @@ TEST_F(SendrelCheck, TheSystemsConnectedStateDecides)
     EXPECT_EQ(server.Requests(), connected ? 1 : 0);
 }
 
-// A window on the test's thread that cancels the check when the server
-// posts to it between the halves of its reply.
+// A window on the test's thread that runs `onPost` when the server posts
+// to it between the halves of its reply (by default: cancels the check).
 class CancelWindow {
 public:
     explicit CancelWindow(IDispatch* control) : control_(control)
     {
+        onPost = [this] {
+            Runtime::Variant result;
+            CallMethod(control_, L"Cancel", {}, result);
+        };
         WNDCLASSW wc{};
         wc.lpfnWndProc = Proc;
         wc.hInstance = GetModuleHandleW(nullptr);
@@ -115,14 +121,14 @@ public:
     ~CancelWindow() { DestroyWindow(wnd_); }
     HWND Get() const { return wnd_; }
     int cancels = 0;
+    std::function<void()> onPost;
 
 private:
     static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     {
         if (msg == WM_APP) {
             auto* self = reinterpret_cast<CancelWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-            Runtime::Variant result;
-            CallMethod(self->control_, L"Cancel", {}, result);
+            self->onPost();
             ++self->cancels;
             return 0;
         }
@@ -147,6 +153,25 @@ TEST_F(SendrelCheck, CancelDuringTheDownloadGivesMinusTwo)
     // The flag is cleared when the next check starts.
     server.Serve(Reply::Body, "Version=6.09;");
     EXPECT_EQ(Check().result, 1);
+}
+
+// The host may let go of the control while the check processes messages
+// (its window closes): the control lives until its check is over.
+TEST_F(SendrelCheck, AHostThatLetsGoDuringTheCheckLeavesItToFinish)
+{
+    CancelWindow window(control.Get());
+    window.onPost = [this] { control.Reset(); };
+    HWND target = window.Get();
+    server.Midway = [target] { PostMessageW(target, WM_APP, 0, 0); };
+    server.Serve(Reply::Halves, "Version=6.09;Size=1;" + std::string(16 * 1024, ' '));
+    IDispatch* raw = control.Get(); // `control` holds the only reference
+    ASSERT_FALSE(Runtime::ComServer::CanUnload());
+    Runtime::Variant result;
+    EXPECT_EQ(CallMethod(raw, L"CheckForUpdate", {}, result), S_OK);
+    EXPECT_EQ(window.cancels, 1);
+    EXPECT_EQ(TextOf(*result.Get()), L"1");
+    EXPECT_FALSE(control);
+    EXPECT_TRUE(Runtime::ComServer::CanUnload()); // and then it is gone
 }
 
 TEST_F(SendrelCheck, ACancelBeforeTheCheckDoesNotStopIt)

@@ -332,9 +332,10 @@ TEST_F(SendrelServer, DrawsItsFaceForTheHost)
 
 TEST_F(SendrelServer, ShowsItsFaceInPlaceInTheHostsWindow)
 {
-    Runtime::ScopedWindow host(CreateWindowW(L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 240, 200,
-                                             nullptr, nullptr, nullptr, nullptr));
+    Runtime::ScopedWindow host(CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 50, 50, 240,
+                                               200, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(host.Get());
+    ShowWindow(host.Get(), SW_SHOWNOACTIVATE);
     InPlaceSiteStub site(host.Get(), RECT{10, 12, 110, 62});
     ComPtr<IDispatch> control = NewControl();
     ComPtr<IOleObject> ole;
