@@ -217,3 +217,31 @@ TEST(SideListStart, FirstColumnsFitTheWidestName)
 }
 
 } // namespace
+
+namespace {
+
+// A font that claims no block, with only the font's blocks listed: the
+// block list and the box are left empty and the table as it was.
+TEST(SideListStart, AFontClaimingNoBlockLeavesTheListsEmptyAndTheTableAsItWas)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    ASSERT_EQ(window->chRange.Value(), 0);
+    const std::wstring pageFirst = window->tlCell[0].Tag;
+    const std::int32_t block = window->BlockFirst;
+    const int cell = window->CurrentCell;
+    window->FontSubsetBits = std::wstring(128, L'0');
+    window->chRange_Click();
+    EXPECT_EQ(window->lvRange.ListItems().Count(), 0);
+    EXPECT_EQ(window->cbRange.ListCount(), 0);
+    EXPECT_EQ(window->tlCell[0].Tag, pageFirst);
+    EXPECT_EQ(window->BlockFirst, block);
+    EXPECT_EQ(window->CurrentCell, cell);
+    // Choosing in the empty box and the empty list's keys do nothing.
+    window->cbRange_Click();
+    int key = 'C';
+    window->lvRange_KeyDown(key, Runtime::CtrlMask);
+    EXPECT_EQ(window->tlCell[0].Tag, pageFirst);
+}
+
+} // namespace
