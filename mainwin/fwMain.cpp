@@ -15,7 +15,7 @@ T& AddMember(fwMain& form, std::vector<std::unique_ptr<T>>& array, Runtime::Cont
     return *array.back();
 }
 
-const wchar_t* const kPictureCaptions[] = {L"&Bold", L"&Italic", L"&Underline", L"&Strikeout"};
+const wchar_t* const kPictureCaptions[] = {L"Bol&d", L"&Italic", L"&Underline", L"Stri&keout"};
 
 } // namespace
 
@@ -40,7 +40,7 @@ void fwMain::CreateControls()
     pbFont.Create(3, 4, 150, 16);
     pbFont.SetBorderStyle(0);
     tlFont.Create(0, 0, 150, 16, L"Fonts:");
-    bbFont.Create(3, 320, 72, 24, L"&Font...");
+    bbFont.Create(3, 320, 72, 24, L"&Properties");
     lvRange.Create(181, 0, 180, 300);
     lvRange.ColumnHeaders().Add(L"Subranges:");
     lvRange.ColumnHeaders().Add(L"Bit", 0);
@@ -67,10 +67,14 @@ void fwMain::CreateControls()
     CreateTableGrid();
 
     // The lower panel.
-    tlPreview.Create(4, 8, 90, 18, L"Preview:");
+    tlPreview.SetUseMnemonic(true);
+    tlPreview.SetWordWrap(false);
+    tlPreview.Create(4, 8, 90, 18, L"Clipboard Previe&w:");
     cbPreview.Create(94, 6, 267, Runtime::ComboBox::StyleDropDown);
-    chPreview.Create(365, 8, 120, 18, L"Code page &font");
-    tlCopy.Create(124, 10, 50, 18, L"Copy:");
+    chPreview.Create(365, 8, 120, 18, L"Show with charse&t");
+    tlCopy.SetUseMnemonic(true);
+    tlCopy.SetWordWrap(false);
+    tlCopy.Create(124, 10, 50, 18, L"To cop&y:");
     tbCopy.Create(174, 8, 173, 22);
     bbCopy.Create(357, 8, 72, 24, L"&Copy");
 
@@ -90,26 +94,28 @@ void fwMain::CreateControls()
     cbEntity.Create(90, 118, 176, Runtime::ComboBox::StyleDropDownList);
 
     fbPicture.Create(448, 33, 128, 159, L"Picture");
-    tlPicture.Create(6, 18, 44, 18, L"Size:");
+    tlPicture.SetUseMnemonic(true);
+    tlPicture.SetWordWrap(false);
+    tlPicture.Create(6, 18, 44, 18, L"Si&ze:");
     cbPicture.Create(50, 16, 48);
     tlPicture2.Create(102, 18, 24, 18, L"pt");
     for (const wchar_t* caption : kPictureCaptions)
         AddMember(*this, chPicture, &fbPicture, L"chPicture").Create(6, 44, 44, 18, caption);
-    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 88, 72, 24, L"Fo&re...");
-    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 118, 72, 24, L"Bac&k...");
+    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 88, 72, 24, L"&ForeColor...");
+    AddMember(*this, bbPicture, &fbPicture, L"bbPicture").Create(6, 118, 72, 24, L"&BackColor...");
 
     pbView.Create(582, 39, 123, 123);
     tlView.Create(0, 0, 121, 121);
     tlView.SetAlignment(Runtime::Label::AlignCenter);
-    chView.Create(582, 165, 123, 18, L"&Glyph pattern");
+    chView.Create(582, 165, 123, 18, L"&View Pattern");
     bbReset.Create(715, 38, 72, 24, L"&Reset");
-    bbAbout.Create(715, 122, 72, 24, L"A&bout...");
-    bbCharMap.Create(715, 152, 72, 24, L"C&harmap...");
+    bbAbout.Create(715, 122, 72, 24, L"&About...");
+    bbCharMap.Create(715, 152, 72, 24, L"&MS CharMap");
 
     // On the form, above the status bars.
     chMode.Create(4, 400, 120, 18, L"E&xpanded Mode");
     chMode.Click = [this] { chMode_Click(); };
-    chOnTop.Create(130, 400, 72, 18, L"On &Top");
+    chOnTop.Create(130, 400, 72, 18, L"Always on T&op");
     pbType.Create(701, 92, 16, 16);
     pbType.SetBorderStyle(0);
     pbType.SetVisible(false);

@@ -156,7 +156,7 @@ void fwMain::SetStatusPanelWidths()
     StatusPanelNeeds needs;
     needs.CheckBoxGlyph = GetSystemMetrics(SM_CXMENUCHECK);
     needs.ModeText = TextWidth(L"Expanded Mode");
-    needs.OnTopText = TextWidth(L"On Top");
+    needs.OnTopText = TextWidth(L"Always on Top");
     for (const wchar_t* key : {L"CAPS", L"SCRL", L"NUM", L"INS", L"KANA"}) needs.KeyTexts.push_back(TextWidth(key));
     StatusPanelWidths widths = ComputeStatusPanelWidths(pbGrid.Width(), needs);
     panels(3).SetWidth(widths.OnTop);

@@ -11,7 +11,9 @@ void Label::Create(int left, int top, int width, int height, const std::wstring&
 {
     caption_ = caption;
     DWORD align = alignment_ == AlignRight ? SS_RIGHT : alignment_ == AlignCenter ? SS_CENTER : SS_LEFT;
-    CreateControlWindow(L"Static", SS_NOTIFY | SS_NOPREFIX | align, 0, caption_, left, top, width, height);
+    if (align == SS_LEFT && !wordWrap_) align = SS_LEFTNOWORDWRAP;
+    DWORD prefix = useMnemonic_ ? 0 : SS_NOPREFIX;
+    CreateControlWindow(L"Static", SS_NOTIFY | prefix | align, 0, caption_, left, top, width, height);
 }
 
 void Label::SetCaption(const std::wstring& caption)
@@ -26,7 +28,7 @@ void Label::SetAlignment(int alignment)
     alignment_ = alignment;
     if (!hWnd()) return;
     LONG_PTR style = GetWindowLongPtrW(hWnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
-    style |= alignment == AlignRight ? SS_RIGHT : alignment == AlignCenter ? SS_CENTER : SS_LEFT;
+    style |= alignment == AlignRight ? SS_RIGHT : alignment == AlignCenter ? SS_CENTER : wordWrap_ ? SS_LEFT : SS_LEFTNOWORDWRAP;
     SetWindowLongPtrW(hWnd(), GWL_STYLE, style);
     InvalidateRect(hWnd(), nullptr, TRUE);
 }

@@ -19,6 +19,15 @@ public:
     void SetAlignment(int alignment);
     // A transparent label shows its container's background.
     void SetTransparent(bool transparent);
+    // A label that uses its mnemonic shows "&x" as an underlined access key
+    // that moves the focus to the control after it; others show "&" as it
+    // stands. Set before Create.
+    bool UseMnemonic() const noexcept { return useMnemonic_; }
+    void SetUseMnemonic(bool use) noexcept { useMnemonic_ = use; }
+    // A left-aligned label wraps its words onto further lines unless told
+    // not to; one that does not shows what fits on its one line. Set before
+    // Create.
+    void SetWordWrap(bool wrap) noexcept { wordWrap_ = wrap; }
 
 protected:
     bool OnReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -27,6 +36,8 @@ private:
     std::wstring caption_;
     int alignment_ = AlignLeft;
     bool transparent_ = false;
+    bool useMnemonic_ = false;
+    bool wordWrap_ = true;
 };
 
 } // namespace Runtime

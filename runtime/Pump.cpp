@@ -1,5 +1,6 @@
 #include "runtime/Pump.h"
 
+#include "runtime/AccessKeys.h"
 #include "runtime/Form.h"
 
 namespace Runtime {
@@ -20,6 +21,11 @@ bool PumpMessage(MSG& msg)
                 }
             }
         }
+    }
+    // Alt and a letter: the control whose caption underlines it.
+    if (msg.message == WM_SYSCHAR) {
+        if (Form* form = Form::FromWindow(msg.hwnd))
+            if (HandleAccessKey(*form, static_cast<wchar_t>(msg.wParam))) return true;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

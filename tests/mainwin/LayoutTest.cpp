@@ -63,14 +63,14 @@ struct Placed {
 const Placed kExpandedByCaption[] = {
     {L"Search", {2, 34, 160, 150}},       {L"Copy format", {168, 34, 274, 150}},
     {L"Picture", {448, 34, 128, 150}},    {L"&Copy", {715, 8, 72, 24}},
-    {L"&Reset", {715, 38, 72, 24}},       {L"A&bout...", {715, 122, 72, 24}},
-    {L"C&harmap...", {715, 152, 72, 24}}, {L"S&earch", {80, 118, 72, 24}},
-    {L"Fo&re...", {6, 88, 72, 24}},       {L"Bac&k...", {6, 118, 72, 24}},
-    {L"&Glyph pattern", {582, 165, 123, 18}}, {L"Code page &font", {365, 8, 120, 18}},
-    {L"Preview:", {4, 8, 90, 18}},       {L"Copy:", {485, 10, 50, 18}},
-    {L"&Bold", {6, 44, 44, 18}},          {L"&Underline", {50, 44, 72, 18}},
-    {L"&Italic", {6, 66, 44, 18}},        {L"&Strikeout", {50, 66, 72, 18}},
-    {L"Size:", {6, 18, 44, 18}},
+    {L"&Reset", {715, 38, 72, 24}},       {L"&About...", {715, 122, 72, 24}},
+    {L"&MS CharMap", {715, 152, 72, 24}}, {L"S&earch", {80, 118, 72, 24}},
+    {L"&ForeColor...", {6, 88, 72, 24}},  {L"&BackColor...", {6, 118, 72, 24}},
+    {L"&View Pattern", {582, 165, 123, 18}}, {L"Show with charse&t", {365, 8, 120, 18}},
+    {L"Clipboard Previe&w:", {4, 8, 90, 18}}, {L"To cop&y:", {485, 10, 50, 18}},
+    {L"Bol&d", {6, 44, 44, 18}},          {L"&Underline", {50, 44, 72, 18}},
+    {L"&Italic", {6, 66, 44, 18}},        {L"Stri&keout", {50, 66, 72, 18}},
+    {L"Si&ze:", {6, 18, 44, 18}},
 };
 
 TEST(Layout, ExpandedModePlacesTheControlsOfTheWorkedExample)
@@ -97,7 +97,7 @@ TEST(Layout, ExpandedModePlacesTheControlsOfTheWorkedExample)
     EXPECT_EQ(range.height, font.height);
 
     // The font's file is found, also when the registry names a full path.
-    HWND fontButton = FindChild(wnd, L"&Font...");
+    HWND fontButton = FindChild(wnd, L"&Properties");
     ASSERT_NE(fontButton, nullptr);
     EXPECT_TRUE(IsWindowEnabled(fontButton)) << "the chosen font's file was not found";
 
@@ -116,7 +116,7 @@ TEST(Layout, CheckBoxesOnTheStatusBarAreWideEnoughForTheirText)
     struct {
         const wchar_t* caption;
         const wchar_t* text;
-    } boxes[] = {{L"E&xpanded Mode", L"Expanded Mode"}, {L"On &Top", L"On Top"}};
+    } boxes[] = {{L"E&xpanded Mode", L"Expanded Mode"}, {L"Always on T&op", L"Always on Top"}};
     for (const auto& b : boxes) {
         HWND box = FindChild(wnd, b.caption);
         ASSERT_NE(box, nullptr) << b.caption;

@@ -101,7 +101,7 @@ TEST(Rules, StatusPanelsAreNeverNarrowerThanWhatTheyCarry)
     StatusPanelNeeds needs;
     needs.CheckBoxGlyph = GetSystemMetrics(SM_CXMENUCHECK);
     needs.ModeText = TextWidth(dc, L"Expanded Mode");
-    needs.OnTopText = TextWidth(dc, L"On Top");
+    needs.OnTopText = TextWidth(dc, L"Always on Top");
     const wchar_t* keys[] = {L"CAPS", L"SCRL", L"NUM", L"INS", L"KANA"};
     for (const wchar_t* key : keys) needs.KeyTexts.push_back(TextWidth(dc, key));
     SelectObject(dc, old);

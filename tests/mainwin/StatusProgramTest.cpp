@@ -30,7 +30,7 @@ TEST(StatusProgram, AlwaysOnTopStartsFromItsSettingAndFollowsTheUsersClick)
     HWND wnd = run.Start();
     ASSERT_NE(wnd, nullptr);
     EXPECT_TRUE(IsTopMost(wnd));
-    HWND box = FindChild(wnd, L"On &Top");
+    HWND box = FindChild(wnd, L"Always on T&op");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
 
