@@ -101,7 +101,10 @@ TEST_F(CopyButton, CodePageFormTakesTheChosenRowAndItsDefaultCharacter)
     }
 }
 
-TEST_F(CopyButton, UnicodeFormCopiesTheWholeBoxAsUnicodeText)
+// The copy leaves the focus in the copy box, so this case runs alone.
+class CopyButtonFocus : public CopyButton {};
+
+TEST_F(CopyButtonFocus, UnicodeFormCopiesTheWholeBoxAsUnicodeText)
 {
     ChooseForm(window_, 0);
     window_->tbCopy.SetSelStart(1);

@@ -193,7 +193,7 @@ TEST(SymbolBox, TheNextCharacterTypedReplacesTheOneShown)
     EXPECT_EQ(window->GoToCode, L'b');
 }
 
-TEST(SearchFrame, EachOptionLeadsToItsBox)
+TEST(SearchFrameFocus, EachOptionLeadsToItsBox)
 {
     LoadedMain window(kAllBlocksHex);
     ASSERT_TRUE(window.Loaded());

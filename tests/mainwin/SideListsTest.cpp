@@ -84,7 +84,7 @@ TEST_F(SideLists, ListsWithoutASelectionCopyNothingAndOpenNoMenu)
     }
 }
 
-TEST(SideListBox, DropButtonDropsTheBoxWideEnoughForTheLongestName)
+TEST(SideListBoxFocus, DropButtonDropsTheBoxWideEnoughForTheLongestName)
 {
     LoadedMain window("[fwMain]\r\nchRange=1\r\n");
     ASSERT_TRUE(window.Loaded());
