@@ -337,13 +337,27 @@ void ComControl::PropertyChanged(DISPID id)
     for (const auto& sink : propertyNotes_.Sinks<IPropertyNotifySink>()) sink->OnChanged(id);
 }
 
+ComPtr<IDispatch> ComControl::Extender() const
+{
+    ComPtr<IOleControlSite> controlSite;
+    ComPtr<IDispatch> extender;
+    if (site_ && SUCCEEDED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(controlSite.Put()))))
+        controlSite->GetExtendedControl(extender.Put());
+    return extender;
+}
+
+bool ComControl::UserMode() const
+{
+    Variant mode;
+    if (ReadDispatchProperty(site_.Get(), DISPID_AMBIENT_USERMODE, mode.Put()) && mode.ChangeType(VT_BOOL))
+        return V_BOOL(mode.Get()) != VARIANT_FALSE;
+    return true;
+}
+
 std::wstring ComControl::ExtenderName() const
 {
     Variant name;
-    ComPtr<IOleControlSite> controlSite;
-    ComPtr<IDispatch> extender;
-    if (site_ && SUCCEEDED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(controlSite.Put()))) &&
-        SUCCEEDED(controlSite->GetExtendedControl(extender.Put())) && extender) {
+    if (ComPtr<IDispatch> extender = Extender()) {
         LPOLESTR member = const_cast<LPOLESTR>(L"Name");
         DISPID id = DISPID_UNKNOWN;
         if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id)) &&

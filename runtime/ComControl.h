@@ -118,6 +118,12 @@ protected:
     // The name that the host gave this instance (the extender's Name, else
     // the ambient display name); empty without a host.
     std::wstring ExtenderName() const;
+    // The object through which the host sees this control (its extender);
+    // empty without a host that offers one.
+    ComPtr<IDispatch> Extender() const;
+    // The host's ambient UserMode: false while the host is designing its
+    // form. A host that does not say is taken as running.
+    bool UserMode() const;
     const ConnectionPoint& Events() const noexcept { return events_; }
 
 private:

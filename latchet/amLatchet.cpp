@@ -1,0 +1,82 @@
+#include "latchet/amLatchet.h"
+
+#include "latchet/Latchet.h"
+#include "latchet/cmLatchet.h"
+
+namespace amLatchet {
+
+namespace {
+
+// The window properties that mark a hooked window: the hook instance and
+// the window procedure that was there before.
+const wchar_t kObjectPointer[] = L"ObjectPointer";
+const wchar_t kOldWindowProc[] = L"OldWindowProc";
+
+} // namespace
+
+ThreadState& Thread()
+{
+    thread_local ThreadState state;
+    return state;
+}
+
+void Hook(HWND window, cmLatchet* instance)
+{
+    if (!window || !IsWindow(window)) return;
+    if (GetPropW(window, kOldWindowProc)) return; // never hooked twice
+    SetPropW(window, kObjectPointer, instance);
+    // The Unicode procedure: a Unicode window keeps its text intact through
+    // the hook (an ANSI hook would pass every text through the code page).
+    auto previous = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    SetPropW(window, kOldWindowProc, reinterpret_cast<HANDLE>(previous));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc));
+}
+
+void Unhook(HWND window)
+{
+    if (!window) return;
+    if (HANDLE previous = GetPropW(window, kOldWindowProc))
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropW(window, kObjectPointer);
+    RemovePropW(window, kOldWindowProc);
+}
+
+cmLatchet* HookOf(HWND window)
+{
+    return window ? static_cast<cmLatchet*>(GetPropW(window, kObjectPointer)) : nullptr;
+}
+
+WNDPROC PreviousProc(HWND window)
+{
+    return reinterpret_cast<WNDPROC>(GetPropW(window, kOldWindowProc));
+}
+
+LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!window) return 0;
+    cmLatchet* instance = HookOf(window);
+    if (!instance) return 0;
+    WNDPROC previous = PreviousProc(window);
+    LRESULT result = 0;
+    bool failed = false;
+    bool previousRan = false;
+    try {
+        result = instance->WindowProc(window, message, wParam, lParam, previousRan);
+    } catch (...) {
+        failed = true;
+    }
+    if (failed || message == WM_DESTROY) {
+        Unhook(window);
+        ThreadState& state = Thread();
+        if (state.hookedWindow == window) {
+            state.hookedWindow = nullptr;
+            state.control = nullptr;
+        }
+    }
+    // A message whose handling failed still reaches the window's own
+    // procedure once, so that the window does not lose it.
+    if (failed && !previousRan && previous) result = CallWindowProcW(previous, window, message, wParam, lParam);
+    return result;
+}
+
+} // namespace amLatchet

@@ -1,0 +1,175 @@
+#include "tests/servers/HostObjects.h"
+
+#include <olectl.h>
+
+namespace TestSupport {
+
+namespace {
+
+template <typename T>
+HRESULT Answer(T* self, void* as, void** object)
+{
+    *object = as;
+    self->AddRef();
+    return S_OK;
+}
+
+} // namespace
+
+FakeObject::~FakeObject()
+{
+    for (VARIANT& value : values_)
+        if (V_VT(&value) != VT_DISPATCH) VariantClear(&value);
+}
+
+STDMETHODIMP FakeObject::QueryInterface(REFIID iid, void** object)
+{
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+        return Answer(this, static_cast<IDispatch*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+int FakeObject::Slot(const std::wstring& name)
+{
+    for (std::size_t i = 0; i < names_.size(); ++i)
+        if (_wcsicmp(names_[i].c_str(), name.c_str()) == 0) return static_cast<int>(i);
+    return -1;
+}
+
+STDMETHODIMP FakeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+{
+    if (count != 1) return DISP_E_UNKNOWNNAME;
+    if (_wcsicmp(names[0], L"Item") == 0) {
+        ids[0] = DISPID_VALUE;
+        return S_OK;
+    }
+    int slot = Slot(names[0]);
+    ids[0] = slot < 0 ? DISPID_UNKNOWN : slot + 1;
+    return slot < 0 ? DISP_E_UNKNOWNNAME : S_OK;
+}
+
+STDMETHODIMP FakeObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                UINT*)
+{
+    if (id == DISPID_VALUE) {
+        if (!params || params->cArgs != 1 || !result) return DISP_E_BADPARAMCOUNT;
+        VARIANT index;
+        VariantInit(&index);
+        if (FAILED(VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+        if (V_I4(&index) < 0 || static_cast<std::size_t>(V_I4(&index)) >= items.size()) return DISP_E_BADINDEX;
+        VariantInit(result);
+        V_VT(result) = VT_DISPATCH;
+        V_DISPATCH(result) = items[static_cast<std::size_t>(V_I4(&index))];
+        V_DISPATCH(result)->AddRef();
+        return S_OK;
+    }
+    if (id < 1 || static_cast<std::size_t>(id) > values_.size()) return DISP_E_MEMBERNOTFOUND;
+    if (!result) return S_OK;
+    VariantInit(result);
+    return VariantCopy(result, &values_[static_cast<std::size_t>(id - 1)]);
+}
+
+void FakeObject::Set(const std::wstring& name, const VARIANT& value)
+{
+    int slot = Slot(name);
+    if (slot < 0) {
+        names_.push_back(name);
+        values_.emplace_back();
+        VariantInit(&values_.back());
+        slot = static_cast<int>(names_.size()) - 1;
+    }
+    VARIANT& stored = values_[static_cast<std::size_t>(slot)];
+    // Objects are held without a reference: the test's objects live on its
+    // stack and may go in any order.
+    if (V_VT(&stored) == VT_DISPATCH) V_VT(&stored) = VT_EMPTY;
+    if (V_VT(&value) == VT_DISPATCH) {
+        VariantClear(&stored);
+        stored = value;
+    } else {
+        VariantCopy(&stored, const_cast<VARIANT*>(&value));
+    }
+}
+
+void FakeObject::SetText(const std::wstring& name, const std::wstring& text)
+{
+    VARIANT value = TextArg(text);
+    Set(name, value);
+    VariantClear(&value);
+}
+
+void FakeObject::SetLong(const std::wstring& name, long value) { Set(name, LongArg(value)); }
+
+void FakeObject::SetObject(const std::wstring& name, IDispatch* object)
+{
+    VARIANT value;
+    V_VT(&value) = VT_DISPATCH;
+    V_DISPATCH(&value) = object;
+    Set(name, value);
+}
+
+void FakeObject::SetWindow(HWND window)
+{
+    SetLong(L"hWnd", static_cast<long>(reinterpret_cast<INT_PTR>(window)));
+}
+
+FakeForm::FakeForm(const std::wstring& name, HWND window)
+{
+    form.SetText(L"Name", name);
+    form.SetWindow(window);
+    collection.SetLong(L"Count", 0);
+    form.SetObject(L"Controls", &collection);
+}
+
+STDMETHODIMP HostSite::QueryInterface(REFIID iid, void** object)
+{
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
+        return Answer(this, static_cast<IOleClientSite*>(this), object);
+    if (IsEqualIID(iid, IID_IOleControlSite)) return Answer(this, static_cast<IOleControlSite*>(this), object);
+    if (IsEqualIID(iid, IID_IDispatch)) return Answer(this, static_cast<IDispatch*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP HostSite::GetExtendedControl(IDispatch** result)
+{
+    *result = &extender;
+    extender.AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP HostSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
+{
+    if (id != DISPID_AMBIENT_USERMODE || !result) return DISP_E_MEMBERNOTFOUND;
+    *result = BoolArg(userMode);
+    return S_OK;
+}
+
+STDMETHODIMP LatchetSink::QueryInterface(REFIID iid, void** object)
+{
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+        return Answer(this, static_cast<IDispatch*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP LatchetSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*)
+{
+    if (id == 2) {
+        ++hotKeyPresses;
+        if (log) log->push_back("hotkey");
+        return S_OK;
+    }
+    if (id != 1 || !params || params->cArgs != 4) return DISP_E_MEMBERNOTFOUND;
+    // Arguments come last first: RC, lPar, wPar, nMsg.
+    long message = V_I4(&params->rgvarg[3]);
+    messages.insert(messages.end(), {message, V_I4(&params->rgvarg[2]), V_I4(&params->rgvarg[1])});
+    if (log) log->push_back("event " + std::to_string(message));
+    if (answer) {
+        VARIANT& rc = *V_VARIANTREF(&params->rgvarg[0]);
+        answer(message, rc);
+    }
+    return S_OK;
+}
+
+} // namespace TestSupport
