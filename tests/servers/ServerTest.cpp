@@ -24,9 +24,8 @@ TEST(ControlServers, ExportTheSelfRegistrationEntryPoints)
         for (const char* name : {"DllRegisterServer", "DllUnregisterServer", "DllCanUnloadNow"}) {
             auto entry = reinterpret_cast<EntryNoArgs>(GetProcAddress(dll.Get(), name));
             ASSERT_NE(entry, nullptr) << name;
-            // Sendrel's registration is tested on its own (it writes the
-            // prefix's registry); Latchet has nothing to register yet.
-            if (std::string(server) == "latchet/Latchet.dll") EXPECT_EQ(entry(), S_OK) << name;
+            // Registration is tested for each server on its own (it writes
+            // the prefix's registry, which tests running beside may read).
         }
         auto getClass = reinterpret_cast<EntryClassObject>(GetProcAddress(dll.Get(), "DllGetClassObject"));
         ASSERT_NE(getClass, nullptr);
