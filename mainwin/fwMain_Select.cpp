@@ -4,7 +4,6 @@
 // double click that appends the character to the copy box.
 #include "mainwin/fwMain.h"
 
-#include "chardata/CodePanel.h"
 #include "chardata/OutputForms.h"
 #include "chardata/RangeListView.h"
 #include "common/IconPicture.h"
@@ -36,7 +35,7 @@ void fwMain::tlCell_Click(int index)
     if (auto block = CharData::FindRangeIndex(code, lvRange); block && *block != BlockFirst) SelectBlock(*block);
 
     Runtime::StatusBar& bar = *pbStatus[0];
-    bar.Panels()(L"Hex").SetText(CharData::CodePanelText(code, StatusHex));
+    ShowCodePanel();
     bar.Panels()(L"Name").SetText(std::wstring(CharNames.GetCharName(code)));
     if (!ProgramSelect) pbStatus[1]->Panels()(L"Message").SetText(L"");
 
@@ -48,7 +47,10 @@ void fwMain::tlCell_Click(int index)
         if (HDC dc = pbView.hDC()) GetCharABCWidthsW(dc, static_cast<UINT>(code), static_cast<UINT>(code), &widths);
         types = ShowCharType(code);
     } else {
-        bar.Panels()(L"Type").SetText(L""); // no classes of an earlier character stay
+        // No classes of an earlier character stay.
+        for (auto& item : mTypeList) item->SetCaption(L"");
+        bar.Panels()(L"Type").SetText(L"");
+        ShowTypeArrow();
     }
     // The glyph pattern: one for marks, another for glyphs that overhang
     // their cell on either side.

@@ -89,19 +89,50 @@ TEST(CellSelection, FormsThatTheCharacterLacksFallBackToUnicode)
     EXPECT_FALSE(main->obFormat[kSgml]->Enabled());
 }
 
-TEST(CellSelection, PictureFormFallsBackOnACellOutsideTheListedBlocks)
+TEST(CellSelection, TheGlyphPatternIsOfferedForMarks)
+{
+    const struct {
+        std::int32_t code;
+        bool pattern;
+    } cases[] = {
+        {0x0301, true},  // combining acute accent: a nonspacing mark
+        {0x0041, false}, // A
+    };
+    LoadedMain main;
+    ListAllBlocks(*main);
+    for (const auto& c : cases) {
+        ShowPage(*main, c.code & ~0xF);
+        ClickCell(*main, c.code & 0xF);
+        EXPECT_EQ(main->chView.Enabled(), c.pattern) << c.code;
+        if (c.pattern) EXPECT_NE(main->ibView.Picture().Type(), Runtime::Picture::None) << c.code;
+    }
+}
+
+// The details belong to the character selected. A cell before the first
+// listed block shows no character: the picture form falls back to
+// "Unicode" and no type classes of the character before stay. A click on
+// the selected cell itself keeps the search inputs, another clears them.
+TEST(CellSelection, ACellOutsideTheListedBlocksKeepsNothingOfTheOneBefore)
 {
     LoadedMain main;
     ListBlocksOfBits(*main, {7, 9}); // Greek first: the page before it is empty
     ShowPage(*main, 0x380);
     main->PageUp();
     ClickCell(*main, 0xF1); // U+0371
+    EXPECT_NE(main->pbStatus[0]->Panels()(L"Type").Text(), L"");
     main->obFormat[kPicture]->SetValue(true);
     ASSERT_EQ(main->CopyFormat, kPicture);
+    main->cbSearch.SetText(L"alpha"); // a name search waits for its button
+    ClickCell(*main, 0xF1);
+    EXPECT_EQ(main->cbSearch.Text(), L"alpha");
+
     ClickCell(*main, 0x10); // U+0290: no caption
     EXPECT_EQ(main->tlView.Caption(), L"");
     EXPECT_FALSE(main->obFormat[kPicture]->Enabled());
     EXPECT_EQ(main->CopyFormat, 0);
+    EXPECT_EQ(main->pbStatus[0]->Panels()(L"Type").Text(), L"");
+    for (const auto& item : main->mTypeList) EXPECT_EQ(item->Caption(), L"");
+    EXPECT_EQ(main->cbSearch.Text(), L"");
 }
 
 TEST(CellSelection, TheBlockListFollowsTheSelection)
