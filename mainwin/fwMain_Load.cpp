@@ -247,5 +247,6 @@ void fwMain::Form_Activate()
         lvFont.SetVisible(true);
     }
     if (lvFont.Enabled() && lvFont.Visible()) lvFont.SetFocus();
-    pbTable.Refresh();
+    // The current cell is drawn as selected without the focus.
+    pbTable_LostFocus();
 }

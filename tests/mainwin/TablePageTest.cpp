@@ -198,6 +198,10 @@ TEST(TablePage, PaintStates)
 TEST(TablePage, FocusPaintsTheSelectedCell)
 {
     LoadedMain main;
+    // Shown with the focus in the font list: selected, without the focus.
+    LoadedMain::Pump();
+    EXPECT_TRUE(main->lvFont.HasFocus());
+    EXPECT_EQ(main->tlCell[main->CurrentCell].BackColor, 0x8000000Fu);
     ListAllBlocks(*main);
     ShowPage(*main, 0x41, 1);
     main->pbTable.SetFocus();
