@@ -265,7 +265,10 @@ void Control::SetMousePointer(int pointer)
 
 void Control::SetFocus()
 {
-    if (hwnd_) ::SetFocus(hwnd_);
+    // A control of a window not shown yet takes no focus: the focus would
+    // activate the hidden window, and its first activation would pass
+    // before it is shown.
+    if (hwnd_ && IsWindowVisible(hwnd_)) ::SetFocus(hwnd_);
 }
 
 bool Control::HasFocus() const

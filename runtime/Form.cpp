@@ -316,7 +316,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) Guard([this] { Form_Activate(); });
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            Guard([this] { Form_Activate(); });
+            // A control the activate event gave the focus keeps it: the
+            // default handling would move it to the form's own window.
+            HWND focus = GetFocus();
+            if (focus && IsChild(wnd_, focus)) return 0;
+        }
         break;
     case WM_SIZE:
         Guard([this] { Form_Resize(); });

@@ -198,7 +198,9 @@ TEST(TablePage, PaintStates)
 TEST(TablePage, FocusPaintsTheSelectedCell)
 {
     LoadedMain main;
-    // Shown with the focus in the font list: selected, without the focus.
+    // Shown with the focus in the font list (the first activation ran):
+    // selected, without the focus.
+    EXPECT_FALSE(main->FormLoaded);
     LoadedMain::Pump();
     EXPECT_TRUE(main->lvFont.HasFocus());
     EXPECT_EQ(main->tlCell[main->CurrentCell].BackColor, 0x8000000Fu);
