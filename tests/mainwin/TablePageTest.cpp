@@ -195,7 +195,7 @@ TEST(TablePage, PaintStates)
     }
 }
 
-TEST(TablePage, FocusPaintsTheSelectedCell)
+TEST(TableFocus, PaintsTheSelectedCell)
 {
     LoadedMain main;
     // Shown with the focus in the font list (the first activation ran):

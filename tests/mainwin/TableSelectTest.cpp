@@ -150,7 +150,7 @@ TEST(CellSelection, TheBlockListFollowsTheSelection)
 // A user's click clears the last message and takes the focus to the table
 // (whose got-focus handler must not select a second time); a selection by
 // the program keeps both. Focus changes later select again.
-TEST(CellSelection, UserAndProgramSelections)
+TEST(TableFocus, UserAndProgramSelections)
 {
     const struct {
         const char* what;
