@@ -12,6 +12,7 @@
 #include "common/Tokens.h"
 #include "common/Val.h"
 #include "common/Version.h"
+#include "latchet/ListMenu.h"
 #include "latchet/Messages.h"
 #include "latchet/amLatchet.h"
 #include "latchet/cmLatchet.h"
@@ -475,7 +476,10 @@ STDMETHODIMP Latchet::PPMenuPopup(IDispatch* vObj)
 {
     if (vObj) vObj->AddRef();
     menuList_ = Runtime::ComPtr<IDispatch>(vObj);
-    return S_OK;
+    return Runtime::Guarded(kSource, [&] {
+        ListMenu::Popup(menuList_.Get(), nullptr);
+        return S_OK;
+    });
 }
 
 // ---- persistence ----
