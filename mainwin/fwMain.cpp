@@ -139,6 +139,8 @@ void fwMain::CreateControls()
     WireSideLists();
     CreateCopyControls();
     WireTable();
+    CreateEditMenu();
+    CreateHelpControls();
 }
 
 void fwMain::CreateStatusBars()

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -228,9 +229,6 @@ public:
     void bbAbout_Click();
     void bbCharMap_Click();
     void toMSCharMap_Timer();
-    // Context help (right click, "What's This?") for a control; the help
-    // popup itself is not built yet (fwMain_Help.cpp).
-    void ShowHelpPopup(Runtime::Control& control);
 
     // Search by name, entity or symbol, and go-to (fwMain_Search.cpp,
     // fwMain_GoTo.cpp, fwMain_Symbol.cpp).
@@ -291,13 +289,47 @@ public:
     void chPicture_Click(int index);
     void bbPicture_Click(int index);
     void ReplacePictureColor(Runtime::PictureBox& box);
-    // Where the Edit menu pops up for a box (the Edit menu is not built
-    // yet); for a read-only box only Copy, Select All and the second
-    // separator are offered.
-    void PopEditMenu(bool readOnly);
+    // Pops the Edit menu up for a box; a read-only box offers only Copy,
+    // Select All and the second separator.
+    void PopEditMenu(Runtime::Control& box, bool readOnly);
     // The Edit menu's Undo for a box that keeps its undo text in its Tag:
     // swaps Tag and text, the caret staying where it was.
     void UndoBoxText(Runtime::Control& box);
+
+    // Keyboard shortcuts, the Edit menu and context help (fwMain_Keys.cpp,
+    // fwMain_EditMenu.cpp, fwMain_EditPlace.cpp, fwMain_Help.cpp,
+    // fwMain_HelpControls.cpp). The Edit menu acts on the control that has
+    // the focus; the help popup offers "What's This?" for a control's topic.
+    Runtime::Menu mEdit{this, nullptr, L"mEdit", -1, L"&Edit"};
+    Runtime::Menu mEditUndo{this, &mEdit, L"mEditUndo", -1, L"&Undo"};
+    Runtime::Menu mEditSeparator1{this, &mEdit, L"mEditSeparator1", -1, L"-"};
+    Runtime::Menu mEditCut{this, &mEdit, L"mEditCut", -1, L"Cu&t"};
+    Runtime::Menu mEditCopy{this, &mEdit, L"mEditCopy", -1, L"&Copy"};
+    Runtime::Menu mEditPaste{this, &mEdit, L"mEditPaste", -1, L"&Paste"};
+    Runtime::Menu mEditDelete{this, &mEdit, L"mEditDelete", -1, L"&Delete"};
+    Runtime::Menu mEditSeparator2{this, &mEdit, L"mEditSeparator2", -1, L"-"};
+    Runtime::Menu mEditSelectAll{this, &mEdit, L"mEditSelectAll", -1, L"Select &All"};
+    Runtime::Menu mHelp{this, nullptr, L"mHelp", -1, L"&Help"};
+    Runtime::Menu mHelpWhatsThis{this, &mHelp, L"mHelpWhatsThis", -1, L"&What's This?"};
+    Runtime::PictureBox pbAux{this, nullptr, L"pbAux"}; // shows any help topic by number
+    // Shows, hides, enables and disables the Edit menu's items for the
+    // control that has the focus; `full` for text and combo boxes, false
+    // for the side lists (Copy only). It does not pop the menu up.
+    void ShowEditPopup(bool full);
+    void mEditUndo_Click();
+    void mEditCut_Click();
+    void mEditCopy_Click();
+    void mEditPaste_Click();
+    void mEditDelete_Click();
+    void mEditSelectAll_Click();
+    // Offers "What's This?" for the control's help topic at the pointer.
+    void ShowHelpPopup(Runtime::Control& control);
+    void mHelpWhatsThis_Click();
+    // The text of a topic of the program's own help (empty for none).
+    static std::wstring BuiltInHelpText(long helpId);
+    // The form's control that has the focus (a combo box for its edit
+    // part), or null.
+    Runtime::Control* ActiveControl() const;
 
     // Fills lvFont from the system's font enumeration, whose callback adds a
     // TrueType family to the list (its name measured on `measure`).
@@ -312,6 +344,7 @@ protected:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int& keyCode, int shift) override;
 
 private:
     void CreateCopyControls();
@@ -350,4 +383,13 @@ private:
     // The side lists' Copy key and right-click menu: the selected item's text.
     void CopyListItem(const Runtime::ListView& list, int keyCode, int shift);
     void PopListEditMenu(const Runtime::ListView& list, const Runtime::MouseArgs& args);
+    // The Edit menu and help popup: items, help ids, right-click handlers.
+    void CreateEditMenu();
+    void CreateHelpControls();
+    // Pops the Edit menu up for `box` (given the focus first) at the pointer,
+    // with its items prepared for the box; `hide` are hidden after that.
+    void PopEditMenuFor(Runtime::Control& box, std::initializer_list<Runtime::Menu*> hide);
+    // Runs the keystroke of an edit command on the focused control: its
+    // key handler first, then the edit message unless the handler took the key.
+    void SendEditKey(int keyCode, int shift, UINT message);
 };

@@ -57,7 +57,7 @@ void fwMain::tbCopy_Change()
 
 void fwMain::tbCopy_MouseUp(const Runtime::MouseArgs& args)
 {
-    if (args.Button == Runtime::ButtonRight) PopEditMenu(false);
+    if (args.Button == Runtime::ButtonRight) PopEditMenu(tbCopy, false);
 }
 
 void fwMain::bbReset_Click()
@@ -72,7 +72,7 @@ void fwMain::cbPreview_DropButtonClick()
 
 void fwMain::cbPreview_MouseUp(const Runtime::MouseArgs& args)
 {
-    if (args.Button == Runtime::ButtonRight) PopEditMenu(true);
+    if (args.Button == Runtime::ButtonRight) PopEditMenu(cbPreview, true);
 }
 
 void fwMain::cbPreview_KeyDown(int& keyCode, int shift)

@@ -6,9 +6,14 @@
 
 #include "runtime/Capabilities.h"
 
-// The Edit menu pops up here once the window has it; until then a right
-// click shows what the box itself offers.
-void fwMain::PopEditMenu(bool /*readOnly*/) {}
+// A read-only box offers only Copy and Select All.
+void fwMain::PopEditMenu(Runtime::Control& box, bool readOnly)
+{
+    if (readOnly)
+        PopEditMenuFor(box, {&mEditUndo, &mEditSeparator1, &mEditCut, &mEditPaste, &mEditDelete});
+    else
+        PopEditMenuFor(box, {});
+}
 
 void fwMain::UndoBoxText(Runtime::Control& box)
 {

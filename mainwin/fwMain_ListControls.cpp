@@ -34,7 +34,11 @@ void fwMain::PopListEditMenu(const Runtime::ListView& list, const Runtime::Mouse
     // An empty list has no item to place the menu at.
     const Runtime::ListItem* item = list.SelectedItem();
     if (!item) return;
-    // The Edit menu, offering only Copy, pops up here once the window has
-    // it: at the mouse's x and level with the selected item
-    // (list.Left() + args.X, list.Top() + item->Top() in the list's panel).
+    // Only Copy is offered, at the mouse's x and level with the selected
+    // item; the list's Copy key does the copying, so the list has the focus.
+    if (!list.HasFocus()) ::SetFocus(list.hWnd());
+    ShowEditPopup(false);
+    POINT at{list.Left() + args.X, list.Top() + item->Top()};
+    if (const Runtime::Control* panel = list.Container()) MapWindowPoints(panel->hWnd(), hWnd(), &at, 1);
+    Runtime::PopupMenu(*this, mEdit, at.x, at.y);
 }

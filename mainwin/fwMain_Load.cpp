@@ -137,9 +137,9 @@ void fwMain::RegisterProgram()
 
 void fwMain::HidePopupMenus()
 {
-    // The Edit menu (mEdit) and the help menu (mHelp) are hidden here too
-    // once the window has them.
+    mEdit.SetVisible(false);
     mType.SetVisible(false);
+    mHelp.SetVisible(false);
 }
 
 void fwMain::SubscribeHookMessages()

@@ -76,7 +76,7 @@ void fwMain::cbEntity_DropButtonClick()
 
 void fwMain::cbEntity_MouseUp(const Runtime::MouseArgs& args)
 {
-    if (args.Button == Runtime::ButtonRight) PopEditMenu(true);
+    if (args.Button == Runtime::ButtonRight) PopEditMenu(cbEntity, true);
 }
 
 void fwMain::cbEntity_KeyDown(int& keyCode, int shift)

@@ -24,7 +24,7 @@ bool StyleChecked(const std::vector<std::unique_ptr<Runtime::CheckBox>>& boxes, 
 
 void fwMain::cbPicture_MouseUp(const Runtime::MouseArgs& args)
 {
-    if (args.Button == Runtime::ButtonRight) PopEditMenu(false);
+    if (args.Button == Runtime::ButtonRight) PopEditMenu(cbPicture, false);
 }
 
 void fwMain::cbPicture_KeyDown(int& keyCode, int shift)

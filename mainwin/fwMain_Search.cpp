@@ -69,11 +69,24 @@ void fwMain::CreateSearchFrame()
     bbSearch.Create(80, 118, 72, 24, kSearchCaption);
     bbSearch.SetEnabled(false);
     bbSearch.Click = [this] { bbSearch_Click(); };
-    // The Edit menu pops up here once the window has one: on a right click
-    // tbGoTo (mouse down, after Common::ResetTextBox) with every item,
-    // tbSearch (mouse up) without Undo, both separators and Select All,
-    // cbSearch (mouse up) with every item; EditPopupOpen is set around the
-    // pop-up of the first two so that their lost-focus handlers keep the text.
+    // The Edit menu on a right click: tbGoTo (mouse down, after its reset)
+    // with every item, tbSearch (mouse up) without Undo, both separators and
+    // Select All, cbSearch (mouse up) with every item. EditPopupOpen is set
+    // around the first two so that their lost-focus handlers keep the text.
+    tbGoTo.MouseDown = [this](const Runtime::MouseArgs& args) {
+        if (args.Button != Runtime::ButtonRight) return;
+        Common::ResetTextBox(tbGoTo);
+        FlagScope open(EditPopupOpen);
+        PopEditMenu(tbGoTo, false);
+    };
+    tbSearch.MouseUp = [this](const Runtime::MouseArgs& args) {
+        if (args.Button != Runtime::ButtonRight) return;
+        FlagScope open(EditPopupOpen);
+        PopEditMenuFor(tbSearch, {&mEditUndo, &mEditSeparator1, &mEditSeparator2, &mEditSelectAll});
+    };
+    cbSearch.MouseUp = [this](const Runtime::MouseArgs& args) {
+        if (args.Button == Runtime::ButtonRight) PopEditMenu(cbSearch, false);
+    };
 }
 
 void fwMain::obSearch_GotFocus(int index)

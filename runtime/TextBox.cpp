@@ -80,6 +80,14 @@ void TextBox::SetLocked(bool locked)
     if (hWnd()) SendMessageW(hWnd(), EM_SETREADONLY, locked, 0);
 }
 
+// A box whose program answers the right button shows no menu of its own.
+bool TextBox::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result)
+{
+    if (msg != WM_CONTEXTMENU || (!MouseDown && !MouseUp)) return false;
+    result = 0;
+    return true;
+}
+
 bool TextBox::OnReflect(UINT msg, WPARAM wParam, LPARAM, LRESULT&)
 {
     if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) Fire(Change);

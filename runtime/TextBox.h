@@ -31,6 +31,7 @@ public:
     std::function<void()> Change;
 
 protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

@@ -28,7 +28,7 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-                binutils-mingw-w64-x86-64 mingw-w64-tools libwine-dev)
+                binutils-mingw-w64-x86-64 mingw-w64-tools libwine-dev fp-utils python3)
 RUN_PACKAGES=(wine wine64 xvfb x11-utils xauth fonts-wine fonts-dejavu-core)
 
 # configure_and_build DIR [cmake args...]

@@ -223,13 +223,14 @@ TEST(Status, TheTypeArrowPopsUpTheShownTypeItems)
     // A right press is context help, never the menu.
     SendMessageW(window->pbType.hWnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
     SendMessageW(window->pbType.hWnd(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(menus.shown.size(), 1u);
+    ASSERT_EQ(menus.shown.size(), 2u);
+    EXPECT_EQ(menus.shown[1], std::vector<std::wstring>{L"&What's This?"});
 
     // A later press (and a real one, through the arrow's window) opens it again.
     ASSERT_TRUE(TestWait::PumpUntil([&] { return GetTickCount() != window->LastTypeMenuClose; }));
     SendMessageW(window->pbType.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageW(window->pbType.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(menus.shown.size(), 2u);
+    EXPECT_EQ(menus.shown.size(), 3u);
 }
 
 TEST(Status, AltDownOnTheTypeArrowOpensTheMenuAndPlainDownDoesNot)
