@@ -82,6 +82,21 @@ TEST_F(EditMenuFocus, EachBoxOffersItsItems)
     EXPECT_EQ(menus.shown.size(), shown);
 }
 
+// A real right click: the box's own menu stays away, ours comes once.
+TEST_F(EditMenuFocus, ARealRightClickShowsOnlyTheEditMenu)
+{
+    MenuChooser menus;
+    HWND box = window_->tbCopy.hWnd();
+    SendMessageW(box, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(box, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    POINT screen{5, 5};
+    ClientToScreen(box, &screen);
+    EXPECT_EQ(SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), MAKELPARAM(screen.x, screen.y)), 0);
+    LoadedMain::Pump();
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.LastTexts(), kEveryItem);
+}
+
 TEST_F(EditMenuFocus, ItemsFollowTheSelectionAndTheUndoText)
 {
     fwMain& w = *window_;
