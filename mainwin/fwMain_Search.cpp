@@ -75,8 +75,10 @@ void fwMain::CreateSearchFrame()
     // around the first two so that their lost-focus handlers keep the text.
     tbGoTo.MouseDown = [this](const Runtime::MouseArgs& args) {
         if (args.Button != Runtime::ButtonRight) return;
-        Common::ResetTextBox(tbGoTo);
+        // Set before the reset: disabling the box takes its focus away, and
+        // its lost-focus handler would drop a number not yet confirmed.
         FlagScope open(EditPopupOpen);
+        Common::ResetTextBox(tbGoTo);
         PopEditMenu(tbGoTo, false);
     };
     tbSearch.MouseUp = [this](const Runtime::MouseArgs& args) {

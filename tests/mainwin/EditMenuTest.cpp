@@ -213,6 +213,23 @@ TEST_F(EditMenuFocus, UndoTwiceComesBackWithTheCaretWhereItWas)
     EXPECT_EQ(w.tbCopy.Tag, L"abcdef");
 }
 
+// A right click on the go-to box keeps a number typed but not yet
+// confirmed (the box drops such a number when it loses the focus, and the
+// click's reset of the box takes the focus away for a moment).
+TEST_F(EditMenuFocus, TheGoToBoxKeepsAnUnconfirmedNumber)
+{
+    fwMain& w = *window_;
+    MenuChooser menus(L"Select &All");
+    w.tbGoTo.SetFocus();
+    for (wchar_t c : std::wstring(L"12")) SendMessageW(w.tbGoTo.hWnd(), WM_CHAR, c, 1);
+    ASSERT_EQ(w.tbGoTo.Text(), L"12");
+    w.tbGoTo.MouseDown(kRightPress);
+    EXPECT_EQ(w.tbGoTo.Text(), L"12");
+    EXPECT_EQ(w.tbGoTo.SelLength(), 2) << "Select All acted on the box";
+    EXPECT_TRUE(w.tbGoTo.HasFocus());
+    EXPECT_FALSE(w.EditPopupOpen);
+}
+
 TEST_F(EditMenuFocus, CopyOnAListCopiesTheSelectedName)
 {
     fwMain& w = *window_;
