@@ -184,9 +184,9 @@ TEST(ShortList, MovesStayOnTheListedCells)
         {"Ctrl+End: the last character", 0x41, VK_END, true, 0x7F},
         {"Up from row 7", 0x75, VK_UP, false, 0x65},
     };
+    LoadedMain main;
+    ListBlocksOfBits(*main, {kBasicLatinBit});
     for (const auto& c : cases) {
-        LoadedMain main;
-        ListBlocksOfBits(*main, {kBasicLatinBit});
         ShowPage(*main, 0x0);
         ClickCell(*main, c.cell);
         ASSERT_EQ(main->CurrentCell, c.cell) << c.what;
