@@ -1,5 +1,6 @@
 #include "runtime/Image.h"
 
+#include "runtime/ControlClass.h"
 #include "runtime/Form.h"
 
 namespace Runtime {
@@ -7,20 +8,6 @@ namespace Runtime {
 namespace {
 
 const wchar_t kImageClass[] = L"OrlentaImage";
-
-void RegisterImageClass()
-{
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kImageClass;
-    registered = RegisterClassExW(&wc) != 0;
-}
 
 } // namespace
 
@@ -31,7 +18,7 @@ Image::Image(Form* form, Control* container, std::wstring name, int index)
 
 void Image::Create(int left, int top, int width, int height)
 {
-    RegisterImageClass();
+    RegisterControlClass(kImageClass, CS_DBLCLKS);
     CreateControlWindow(kImageClass, 0, 0, L"", left, top, width, height);
     FitToPicture();
 }

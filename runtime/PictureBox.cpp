@@ -2,25 +2,13 @@
 
 #include <vector>
 
+#include "runtime/ControlClass.h"
+
 namespace Runtime {
 
 namespace {
 
 const wchar_t kPictureBoxClass[] = L"OrlentaPictureBox";
-
-void RegisterPictureBoxClass()
-{
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_OWNDC;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureBoxClass;
-    registered = RegisterClassExW(&wc) != 0;
-}
 
 // The lines of a text: split at CR LF, CR or LF.
 std::vector<std::wstring> SplitLines(const std::wstring& text)
@@ -62,7 +50,7 @@ PictureBox::PictureBox(Form* form, Control* container, std::wstring name, int in
 
 void PictureBox::Create(int left, int top, int width, int height)
 {
-    RegisterPictureBoxClass();
+    RegisterControlClass(kPictureBoxClass, CS_DBLCLKS | CS_OWNDC);
     DWORD style = WS_CLIPCHILDREN | (tabStop_ ? WS_TABSTOP : 0);
     CreateControlWindow(kPictureBoxClass, style, WS_EX_CONTROLPARENT, L"", left, top, width, height);
     windowDc_ = GetDC(hWnd()); // the window's own DC: released with the window

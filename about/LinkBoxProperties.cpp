@@ -1,0 +1,126 @@
+// The LinkBox's persisted properties: ten keys in the host's property bag.
+#include "about/LinkBox.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "runtime/PropertyBag.h"
+
+namespace {
+
+using Runtime::ComPtr;
+
+// A font object of the font description, as a bag stores fonts.
+ComPtr<IFontDisp> FontObject(const Runtime::FontSpec& spec)
+{
+    Runtime::Bstr name(spec.Name);
+    FONTDESC desc{};
+    desc.cbSizeofstruct = sizeof desc;
+    desc.lpstrName = name.Get();
+    desc.cySize.int64 = static_cast<LONGLONG>(spec.Size * 10000.0 + 0.5);
+    desc.sWeight = static_cast<SHORT>(spec.Bold ? FW_BOLD : spec.Weight);
+    desc.sCharset = static_cast<SHORT>(spec.Charset);
+    desc.fItalic = spec.Italic;
+    desc.fUnderline = spec.Underline;
+    desc.fStrikethrough = spec.Strikethrough;
+    ComPtr<IFontDisp> font;
+    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(font.Put()));
+    return font;
+}
+
+// The font description of a stored font object; nothing when the value is none.
+std::optional<Runtime::FontSpec> FontOf(const VARIANT& value)
+{
+    if (V_VT(&value) != VT_DISPATCH && V_VT(&value) != VT_UNKNOWN) return std::nullopt;
+    if (!V_UNKNOWN(&value)) return std::nullopt;
+    ComPtr<IFont> font;
+    if (FAILED(V_UNKNOWN(&value)->QueryInterface(IID_IFont, reinterpret_cast<void**>(font.Put())))) return std::nullopt;
+    Runtime::FontSpec spec;
+    Runtime::Bstr name;
+    CY size{};
+    BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
+    SHORT weight = FW_NORMAL, charset = DEFAULT_CHARSET;
+    if (FAILED(font->get_Name(name.Put())) || FAILED(font->get_Size(&size))) return std::nullopt;
+    font->get_Bold(&bold);
+    font->get_Italic(&italic);
+    font->get_Underline(&underline);
+    font->get_Strikethrough(&strike);
+    font->get_Weight(&weight);
+    font->get_Charset(&charset);
+    spec.Name = name.Text();
+    spec.Size = static_cast<double>(size.int64) / 10000.0;
+    spec.Bold = bold != FALSE;
+    spec.Weight = weight;
+    spec.Charset = charset;
+    spec.Italic = italic != FALSE;
+    spec.Underline = underline != FALSE;
+    spec.Strikethrough = strike != FALSE;
+    return spec;
+}
+
+// A stored value converted to `type`; nothing when the key is missing or
+// holds something that does not convert.
+bool Stored(IPropertyBag* bag, const wchar_t* name, VARTYPE type, Runtime::Variant& value)
+{
+    Runtime::ReadBagValue(bag, name, value);
+    return value.Type() != VT_EMPTY && value.ChangeType(type);
+}
+
+std::optional<long> StoredLong(IPropertyBag* bag, const wchar_t* name)
+{
+    Runtime::Variant value;
+    if (!Stored(bag, name, VT_I4, value)) return std::nullopt;
+    return V_I4(value.Get());
+}
+
+std::optional<bool> StoredFlag(IPropertyBag* bag, const wchar_t* name)
+{
+    Runtime::Variant value;
+    if (!Stored(bag, name, VT_BOOL, value)) return std::nullopt;
+    return V_BOOL(value.Get()) != VARIANT_FALSE;
+}
+
+std::optional<std::wstring> StoredText(IPropertyBag* bag, const wchar_t* name)
+{
+    Runtime::Variant value;
+    if (!Stored(bag, name, VT_BSTR, value)) return std::nullopt;
+    return Runtime::BstrText(V_BSTR(value.Get()));
+}
+
+} // namespace
+
+void LinkBox::ReadProperties(IPropertyBag* bag)
+{
+    using namespace Runtime;
+    long alignment = StoredLong(bag, L"Alignment").value_or(0);
+    SetAlignment(alignment >= 0 && alignment <= 2 ? static_cast<int>(alignment) : 0);
+    SetAutoSize(StoredFlag(bag, L"AutoSize").value_or(false));
+    if (auto color = StoredLong(bag, L"BackColor")) SetBackColor(static_cast<OleColor>(*color));
+    if (auto caption = StoredText(bag, L"Caption")) SetCaption(*caption);
+    SetCaptionIsPath(StoredFlag(bag, L"CaptionIsPath").value_or(true));
+    SetEnabled(StoredFlag(bag, L"Enabled").value_or(true));
+    Variant font;
+    ReadBagValue(bag, L"Font", font);
+    if (auto spec = FontOf(*font.Get())) SetFont(*spec);
+    if (auto color = StoredLong(bag, L"ForeColor")) SetForeColor(static_cast<OleColor>(*color));
+    SetHotTracking(StoredFlag(bag, L"HotTracking").value_or(true));
+    if (auto path = StoredText(bag, L"Path")) SetPath(*path);
+}
+
+void LinkBox::WriteProperties(IPropertyBag* bag) const
+{
+    using namespace Runtime;
+    WriteBagLong(bag, L"Alignment", alignment_);
+    WriteBagBool(bag, L"AutoSize", autoSize_);
+    WriteBagLong(bag, L"BackColor", static_cast<long>(BackColor()));
+    WriteBagText(bag, L"Caption", Caption());
+    WriteBagBool(bag, L"CaptionIsPath", captionIsPath_);
+    WriteBagBool(bag, L"Enabled", Enabled());
+    Variant font;
+    V_VT(font.Get()) = VT_DISPATCH;
+    V_DISPATCH(font.Get()) = FontObject(Font()).Detach();
+    if (FAILED(bag->Write(L"Font", font.Get()))) Raise(ErrInvalidCall);
+    WriteBagLong(bag, L"ForeColor", static_cast<long>(ForeColor()));
+    WriteBagBool(bag, L"HotTracking", HotTracking());
+    WriteBagText(bag, L"Path", Path());
+}

@@ -1,0 +1,187 @@
+// The About window: its texts and links, the update check through the
+// hosted update control against an HTTP server on loopback, cancelling it
+// with a second click, and Esc.
+#include "tests/about/AboutFixture.h"
+
+#include "common/Version.h"
+#include "tests/servers/ComTestObjects.h"
+#include "tests/servers/HttpTestServer.h"
+#include "tests/support/Screenshot.h"
+
+#include <atomic>
+
+namespace {
+
+using namespace AboutTest;
+using TestSupport::HttpTestServer;
+using Reply = HttpTestServer::Reply;
+
+class AboutWindow : public AboutFixture {
+protected:
+    std::wstring ControlText(const wchar_t* name)
+    {
+        Runtime::Variant value;
+        if (FAILED(TestSupport::GetProperty(form->ucUpdate.Object(), name, value))) return L"<none>";
+        return TestSupport::TextOf(*value.Get());
+    }
+};
+
+TEST_F(AboutWindow, ShowsVersionsAndLinksFromTheVersionResource)
+{
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring uname = Common::FileVersion(std::wstring(system) + L"\\GetUName.dll", true, false);
+    EXPECT_EQ(form->tlVersion.Caption(), L"Orlenta: 1.00\r\nGetUName: " + uname);
+    EXPECT_EQ(form->tlSite.Caption(), L"https://orlenta.example.org");
+    EXPECT_EQ(form->tlSite.Path(), L"https://orlenta.example.org/Products/Orlenta/");
+    EXPECT_EQ(form->tlMail.Caption(), L"mailto:support@orlenta.example.org");
+    EXPECT_EQ(form->tlMail.Path(), L"mailto:support@orlenta.example.org?subject=Orlenta");
+    EXPECT_EQ(form->Caption(), L"About...");
+    EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
+    EXPECT_EQ(form->bbClose.Caption(), L"&Close");
+    TestWait::PumpFor(50);
+    TestSupport::SaveWindowScreenshot(form->hWnd(), "about-window");
+}
+
+TEST_F(AboutWindow, ControlsAreStackedBelowThePuzzleAndFitTheirTexts)
+{
+    std::vector<Runtime::Control*> stack = {&form->pbTable, &form->tlAbout, &form->tlVersion, &form->tlSite,
+                                            &form->tlMail,  &form->tlUpdate, &form->tlRights, &form->bbClose};
+    for (size_t i = 1; i < stack.size(); ++i)
+        EXPECT_GE(stack[i]->Top(), stack[i - 1]->Top() + stack[i - 1]->Height()) << "control " << i;
+    for (Runtime::Label* label : {&form->tlAbout, &form->tlVersion}) {
+        EXPECT_GE(label->Width(), form->TextWidth(label->Caption()));
+        EXPECT_GE(label->Height(), form->TextHeight(label->Caption()));
+    }
+    EXPECT_EQ(form->bbUpdate.Top(), form->tlUpdate.Top());
+    EXPECT_LE(form->bbClose.Top() + form->bbClose.Height(), form->ScaleHeight());
+    EXPECT_LE(form->bbUpdate.Left() + form->bbUpdate.Width(), form->ScaleWidth());
+}
+
+TEST_F(AboutWindow, LinksOpenTheProductPageAndTheMailWithItsSubject)
+{
+    for (LinkBox* link : {&form->tlSite, &form->tlMail}) {
+        SendMessageW(link->tlCaption.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(link->tlCaption.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    EXPECT_EQ(opened, (std::vector<std::wstring>{L"https://orlenta.example.org/Products/Orlenta/",
+                                                 L"mailto:support@orlenta.example.org?subject=Orlenta"}));
+}
+
+TEST_F(AboutWindow, UpdateControlIsHostedWithThePathsAndVersion)
+{
+    ASSERT_TRUE(form->ucUpdate.Created());
+    EXPECT_TRUE(form->ucUpdate.FromOwnServer());
+    EXPECT_EQ(ControlText(L"RemotePath"), L"https://orlenta.example.org/Products/Orlenta/Orlenta.js");
+    EXPECT_EQ(ControlText(L"LocalPath"), folder.Path() + L"\\Orlenta.dat");
+    EXPECT_EQ(ControlText(L"LocalVersion"), Common::AppVersion(-1));
+    Runtime::Variant autoCheck;
+    ASSERT_EQ(TestSupport::GetProperty(form->ucUpdate.Object(), L"AutoCheck", autoCheck), S_OK);
+    ASSERT_TRUE(autoCheck.ChangeType(VT_BOOL));
+    EXPECT_EQ(V_BOOL(autoCheck.Get()), VARIANT_FALSE);
+
+    // Sited on the window, but its face is not shown there: every visible
+    // child window of the form is one of the form's own controls.
+    int foreign = 0, all = 0;
+    for (HWND child = GetWindow(form->hWnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++all)
+        if (!Runtime::Control::FromHwnd(child)) foreign += IsWindowVisible(child) ? 100 : 1;
+    EXPECT_EQ(foreign, 1) << "one hidden window of the control among " << all;
+}
+
+TEST_F(AboutWindow, UpdateCheckResults)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    const std::wstring unreachable = L"Remote resource is not accessible now. Please try later.";
+    struct {
+        const char* name;
+        Reply reply;
+        std::string body;
+        std::wstring text;
+        bool enabledAfter;
+    } cases[] = {
+        {"newer", Reply::Body, "Version=9.5;", L"Version 9.5\r\nis now available\r\nto download.", false},
+        {"same", Reply::Body, "Version=1.00;", L"Your copy of the application is up to date.", false},
+        {"older", Reply::Body, "Version=0.9;", L"Your copy of the application is up to date.", false},
+        {"error page", Reply::NotFound, "Version=9.5;", unreachable, true},
+        {"no version item", Reply::Body, "Size=5;", unreachable, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (form->Loaded()) form->Unload();
+        form = std::make_unique<fwAbout>();
+        ASSERT_TRUE(form->Load());
+        form->Show();
+        server.Serve(c.reply, c.body);
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+        EXPECT_EQ(form->tlUpdate.Caption(), c.text);
+        EXPECT_EQ(form->bbUpdate.Enabled(), c.enabledAfter);
+        EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
+        EXPECT_EQ(form->MousePointer(), 0);
+        form->Unload();
+    }
+}
+
+TEST_F(AboutWindow, SecondClickDuringTheCheckCancelsIt)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    HWND button = form->bbUpdate.hWnd();
+    std::atomic<bool> cancelled{false};
+    HANDLE cancelDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    int clicks = 0;
+    std::wstring captionDuringCheck;
+    form->bbUpdate.Click = [&] {
+        ++clicks;
+        if (clicks == 2) captionDuringCheck = form->bbUpdate.Caption();
+        form->bbUpdate_Click();
+        if (clicks == 2) {
+            cancelled = true;
+            SetEvent(cancelDone);
+        }
+    };
+    // Half the reply is out when the user clicks again; the rest waits for the cancel.
+    server.Midway = [&] {
+        PostMessageW(button, BM_CLICK, 0, 0);
+        WaitForSingleObject(cancelDone, 10000);
+    };
+    server.Serve(Reply::Halves, "Version=9.5;Size=100;");
+    form->ucUpdate.PutText(L"RemotePath", server.Url());
+    form->tlUpdate.SetCaption(L"before");
+    SendMessageW(button, BM_CLICK, 0, 0);
+    CloseHandle(cancelDone);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(captionDuringCheck, L"Cancel Check");
+    EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
+    EXPECT_EQ(form->tlUpdate.Caption(), L"before");
+    EXPECT_TRUE(form->bbUpdate.Enabled());
+}
+
+TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)
+{
+    for (const char* which : {"bbUpdate", "bbClose", "tlSite", "pbTable"}) {
+        SCOPED_TRACE(which);
+        if (!form->Loaded()) {
+            form = std::make_unique<fwAbout>();
+            ASSERT_TRUE(form->Load());
+            form->Show();
+        }
+        std::string name = which;
+        HWND target = name == "bbUpdate" ? form->bbUpdate.hWnd()
+                      : name == "bbClose" ? form->bbClose.hWnd()
+                      : name == "tlSite"  ? form->tlSite.hWnd()
+                                          : form->pbTable.hWnd();
+        PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
+        EXPECT_TRUE(TestWait::PumpUntil([&] { return !form->Loaded(); }));
+    }
+}
+
+TEST_F(AboutWindow, CloseButtonUnloadsAndReleasesTheControl)
+{
+    form->bbClose.SetValue(true);
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_FALSE(form->ucUpdate.Created());
+}
+
+} // namespace
