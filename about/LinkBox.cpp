@@ -51,6 +51,7 @@ void LinkBox::Create(int left, int top, int width, int height)
     toHotTracking.Tag = L"True";
     SetUnderline(false);
     Relayout();
+    if (Visible()) TakeOverHelp();
 }
 
 void LinkBox::SetAlignment(int alignment)
@@ -133,6 +134,19 @@ void LinkBox::SetBackColor(Runtime::OleColor color)
     Changed(L"BackColor");
 }
 
+void LinkBox::SetVisible(bool visible)
+{
+    Control::SetVisible(visible);
+    if (visible) TakeOverHelp();
+}
+
+void LinkBox::TakeOverHelp()
+{
+    // Shown on the form: the label answers for the control's help and tip.
+    tlCaption.WhatsThisHelpID = WhatsThisHelpID;
+    SetToolTipText();
+}
+
 void LinkBox::Move(int left, int top, int width, int height)
 {
     Control::Move(left, top, width, height);
@@ -175,13 +189,6 @@ bool LinkBox::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
         result = 1;
         return true;
     }
-    case WM_SHOWWINDOW:
-        // Shown on the form: the label answers for the control's help and tip.
-        if (wParam) {
-            tlCaption.WhatsThisHelpID = WhatsThisHelpID;
-            SetToolTipText();
-        }
-        return false;
     case WM_SETFOCUS:
         if (HotTracking()) SetUnderline(true);
         return false;

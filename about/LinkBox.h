@@ -37,6 +37,7 @@ public:
     void SetFont(const Runtime::FontSpec& font) override;
     void SetForeColor(Runtime::OleColor color) override;
     void SetBackColor(Runtime::OleColor color) override;
+    void SetVisible(bool visible) override;
     void Move(int left, int top, int width, int height) override;
 
     // The control's device context (its window's own).
@@ -68,6 +69,8 @@ private:
     void tlCaption_MouseMove(const Runtime::MouseArgs& args);
     void toHotTracking_Timer();
     void SetUnderline(bool underline);
+    // The label takes the help id and tool tip the form gave the control.
+    void TakeOverHelp();
     void Relayout();
     // The extent of a text in a font, as the label draws it.
     SIZE Extent(HFONT font, const std::wstring& text) const;

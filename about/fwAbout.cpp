@@ -45,6 +45,8 @@ void fwAbout::CreateControls()
     // The links open their paths (the product page, the mail with its subject).
     tlSite.SetCaptionIsPath(false);
     tlMail.SetCaptionIsPath(false);
+    // The rights line is text, not a link: it has no path and its caption is not one.
+    tlRights.SetCaptionIsPath(false);
     tlRights.SetHotTracking(false);
     tlRights.SetForeColor(Runtime::ColorButtonText);
     tlRights.Click = [this] { tlRights_Click(); };

@@ -58,9 +58,9 @@ TEST_F(AboutWindow, ControlsAreStackedBelowThePuzzleAndFitTheirTexts)
     EXPECT_LE(form->bbUpdate.Left() + form->bbUpdate.Width(), form->ScaleWidth());
 }
 
-TEST_F(AboutWindow, LinksOpenTheProductPageAndTheMailWithItsSubject)
+TEST_F(AboutWindow, LinksOpenTheProductPageAndTheMailWithItsSubjectTheRightsLineNothing)
 {
-    for (LinkBox* link : {&form->tlSite, &form->tlMail}) {
+    for (LinkBox* link : {&form->tlSite, &form->tlMail, &form->tlRights}) {
         SendMessageW(link->tlCaption.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         SendMessageW(link->tlCaption.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }
@@ -156,6 +156,26 @@ TEST_F(AboutWindow, SecondClickDuringTheCheckCancelsIt)
     EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
     EXPECT_EQ(form->tlUpdate.Caption(), L"before");
     EXPECT_TRUE(form->bbUpdate.Enabled());
+}
+
+TEST_F(AboutWindow, ClosingDuringTheCheckEndsItAndReleasesTheControl)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    HWND window = form->hWnd();
+    // Half the reply is out when the user presses Esc; the rest waits until the window is gone.
+    server.Midway = [&] {
+        PostMessageW(form->bbUpdate.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+        for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 10000;)
+            SwitchToThread();
+    };
+    server.Serve(Reply::Halves, "Version=9.5;Size=100;");
+    form->ucUpdate.PutText(L"RemotePath", server.Url());
+    form->tlUpdate.SetCaption(L"before");
+    form->bbUpdate_Click();
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_FALSE(form->ucUpdate.Created());
+    EXPECT_EQ(form->tlUpdate.Caption(), L"before") << "a cancelled check leaves the result as it was";
 }
 
 TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)

@@ -90,7 +90,10 @@ TEST_F(LinkBoxTest, ClickRaisesClickThenOpensTheChosenTarget)
     }
 }
 
-TEST_F(LinkBoxTest, HoverUnderlinesAndLeavingTakesTheUnderlineOff)
+// The pointer is the display's: cases that move it run alone.
+class LinkBoxPointerFocus : public LinkBoxTest {};
+
+TEST_F(LinkBoxPointerFocus, HoverUnderlinesAndLeavingTakesTheUnderlineOff)
 {
     link.SetCaption(L"https://example.org");
     Runtime::FontSpec underlined = link.Font();
@@ -242,6 +245,23 @@ TEST_F(LinkBoxTest, MissingOrUnreadableKeysGiveTheDefaults)
     EXPECT_TRUE(link.Enabled());
     EXPECT_EQ(link.Caption(), L"kept");
     EXPECT_EQ(link.Font(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LinkBoxTest, LabelTakesTheFormsHelpIdAndToolTip)
+{
+    link.WhatsThisHelpID = 7;
+    static_cast<Runtime::Control&>(link).SetToolTipText(L"given by the form");
+    link.SetVisible(true);
+    EXPECT_EQ(link.tlCaption.WhatsThisHelpID, 7);
+    EXPECT_EQ(link.tlCaption.ToolTipText(), L"given by the form");
+    link.SetToolTipText(L"own text");
+    EXPECT_EQ(link.tlCaption.ToolTipText(), L"own text");
+    link.SetToolTipText();
+    EXPECT_EQ(link.tlCaption.ToolTipText(), L"given by the form");
 }
 
 } // namespace
