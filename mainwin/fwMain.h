@@ -39,6 +39,7 @@
 #include "runtime/TextDrop.h"
 #include "runtime/Timer.h"
 #include "mainwin/CellPanel.h"
+#include "mainwin/HeaderButton.h"
 
 // One cell of the character table: drawn by the cell panel pbTable, so it
 // has no window of its own, only its place, its code point, its caption and
@@ -89,7 +90,7 @@ public:
     Runtime::PictureBox pbFixVer{this, &pbGrid, L"pbFixVer"};
     CellPanel pbTable{this, &pbGrid, L"pbTable"};
     Runtime::ScrollBar sbTable{this, &pbGrid, L"sbTable"};
-    std::vector<std::unique_ptr<Runtime::CommandButton>> bbFixHor, bbFixVer;
+    std::vector<std::unique_ptr<HeaderButton>> bbFixHor, bbFixVer;
     std::array<TableCell, 256> tlCell;
     std::array<TableLine, 16> loTable;
 
@@ -356,6 +357,7 @@ private:
     bool previewKeySwallowed_ = false; // the character of a swallowed key is swallowed too
     bool entityKeySwallowed_ = false;
     void CreateTableGrid();
+    void WireHeaderStrip(Runtime::PictureBox& strip, std::vector<std::unique_ptr<HeaderButton>>& headers);
     void CreateSearchFrame();
     void FinishSearch(const std::wstring& text, bool found);
     void WireTable();

@@ -21,8 +21,8 @@ void fwMain::ArrangeControls()
     const int HS = GetSystemMetrics(SM_CYHSCROLL);
     const int E = kEdit;
     const int T = TextHeight(L"");
-    const Runtime::CommandButton& hor0 = *bbFixHor[0];
-    const Runtime::CommandButton& ver0 = *bbFixVer[0];
+    const HeaderButton& hor0 = *bbFixHor[0];
+    const HeaderButton& ver0 = *bbFixVer[0];
     const TableCell& cell0 = tlCell[0];
 
     pbFixHor.Move(ver0.Width(), 0, 16 * hor0.Width(), hor0.Height());

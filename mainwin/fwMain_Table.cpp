@@ -45,18 +45,20 @@ void fwMain::CreateTableGrid()
     tbAux.Move(-kCell, -kCell, kCell, kCell);
     tlCell[0].Left = 0, tlCell[0].Top = 0, tlCell[0].Width = kCell, tlCell[0].Height = kCell;
 
-    auto& hor0 = *bbFixHor.emplace_back(std::make_unique<Runtime::CommandButton>(this, &pbFixHor, L"bbFixHor", 0));
+    auto& hor0 = *bbFixHor.emplace_back(std::make_unique<HeaderButton>(this, &pbFixHor, L"bbFixHor", 0));
     hor0.Create(0, 0, kCell + 1, HeaderHeight, L"0");
-    auto& ver0 = *bbFixVer.emplace_back(std::make_unique<Runtime::CommandButton>(this, &pbFixVer, L"bbFixVer", 0));
+    auto& ver0 = *bbFixVer.emplace_back(std::make_unique<HeaderButton>(this, &pbFixVer, L"bbFixVer", 0));
     ver0.Create(0, 0, 2 * kCell - 2, kCell + 1, L"");
     for (int i = 1; i < 16; ++i) {
-        auto& hor = *bbFixHor.emplace_back(std::make_unique<Runtime::CommandButton>(this, &pbFixHor, L"bbFixHor", i));
+        auto& hor = *bbFixHor.emplace_back(std::make_unique<HeaderButton>(this, &pbFixHor, L"bbFixHor", i));
         hor.Create(i * hor0.Width(), 0, hor0.Width(), hor0.Height(), std::wstring(1, kHexDigits[i]));
     }
     for (int i = 1; i < 16; ++i) {
-        auto& ver = *bbFixVer.emplace_back(std::make_unique<Runtime::CommandButton>(this, &pbFixVer, L"bbFixVer", i));
+        auto& ver = *bbFixVer.emplace_back(std::make_unique<HeaderButton>(this, &pbFixVer, L"bbFixVer", i));
         ver.Create(0, i * ver0.Height(), ver0.Width(), ver0.Height(), L"");
     }
+    WireHeaderStrip(pbFixHor, bbFixHor);
+    WireHeaderStrip(pbFixVer, bbFixVer);
     for (int i = 1; i < kCellCount; ++i) {
         TableCell& cell = tlCell[i];
         cell.Width = kCell, cell.Height = kCell;
@@ -69,6 +71,20 @@ void fwMain::CreateTableGrid()
     // (0) for the window and highlight colours, (1) for the button face.
     ibEmpty[0].Reset(CreateHatchBrush(HS_BDIAGONAL, GetSysColor(COLOR_GRAYTEXT)));
     ibEmpty[1].Reset(CreateHatchBrush(HS_BDIAGONAL, GetSysColor(COLOR_BTNSHADOW)));
+}
+
+// A strip draws its header buttons and hands each its presses.
+void fwMain::WireHeaderStrip(Runtime::PictureBox& strip, std::vector<std::unique_ptr<HeaderButton>>& headers)
+{
+    strip.Paint = [&strip, &headers] {
+        HDC dc = strip.hDC();
+        if (!dc) return;
+        for (const auto& header : headers) header->Draw(dc);
+    };
+    strip.MouseDown = [&headers](const Runtime::MouseArgs& args) {
+        for (const auto& header : headers)
+            if (header->Contains(args.X, args.Y)) return header->Press(args);
+    };
 }
 
 std::int32_t fwMain::CellCode(int index) const
