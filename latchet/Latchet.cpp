@@ -101,7 +101,22 @@ Latchet::~Latchet()
 void* Latchet::OwnInterface(REFIID iid)
 {
     if (IsEqualIID(iid, IID__Latchet) || IsEqualIID(iid, IID_IDispatch)) return static_cast<_Latchet*>(this);
+    if (IsEqualIID(iid, IID_ISpecifyPropertyPages)) return static_cast<ISpecifyPropertyPages*>(this);
     return nullptr;
+}
+
+STDMETHODIMP Latchet::GetPages(CAUUID* pages)
+{
+    if (!pages) return E_POINTER;
+    pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(2 * sizeof(GUID)));
+    if (!pages->pElems) {
+        pages->cElems = 0;
+        return E_OUTOFMEMORY;
+    }
+    pages->cElems = 2;
+    pages->pElems[0] = CLSID_Object;
+    pages->pElems[1] = CLSID_Message;
+    return S_OK;
 }
 
 STDMETHODIMP Latchet::InitNew()

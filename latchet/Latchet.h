@@ -14,7 +14,7 @@
 
 class cmLatchet;
 
-class Latchet final : public Runtime::ComControl, public _Latchet {
+class Latchet final : public Runtime::ComControl, public _Latchet, public ISpecifyPropertyPages {
 public:
     // The class factory's creation function.
     static HRESULT Create(REFIID iid, void** object);
@@ -37,6 +37,9 @@ public:
     {
         return dispatch_.Invoke(static_cast<_Latchet*>(this), id, flags, params, result, excep, argError);
     }
+
+    // ISpecifyPropertyPages: the Object page, then the Message page.
+    STDMETHODIMP GetPages(CAUUID* pages) override;
 
     // IPersistPropertyBag: a control new on its form hooks the form.
     STDMETHODIMP InitNew() override;

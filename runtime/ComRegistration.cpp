@@ -85,4 +85,22 @@ HRESULT UnregisterControlClass(const ControlClassInfo& info)
     return ok ? S_OK : SELFREG_E_CLASS;
 }
 
+HRESULT RegisterPlainClass(REFCLSID classId, const wchar_t* description)
+{
+    std::wstring classKey = L"CLSID\\" + GuidText(classId);
+    bool ok = SetValue(classKey, nullptr, description) &&
+              SetValue(classKey + L"\\InprocServer32", nullptr, ComServer::ModulePath()) &&
+              SetValue(classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+    if (!ok) {
+        UnregisterPlainClass(classId);
+        return SELFREG_E_CLASS;
+    }
+    return S_OK;
+}
+
+HRESULT UnregisterPlainClass(REFCLSID classId)
+{
+    return DeleteTree(L"CLSID\\" + GuidText(classId)) ? S_OK : SELFREG_E_CLASS;
+}
+
 } // namespace Runtime

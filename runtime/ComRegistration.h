@@ -22,4 +22,9 @@ HRESULT RegisterControlClass(const ControlClassInfo& info);
 // no failure.
 HRESULT UnregisterControlClass(const ControlClassInfo& info);
 
+// Registers a plain in-process class of the server module (a property
+// page), apartment threaded, with `description` as its name; and removes it.
+HRESULT RegisterPlainClass(REFCLSID classId, const wchar_t* description);
+HRESULT UnregisterPlainClass(REFCLSID classId);
+
 } // namespace Runtime

@@ -1,6 +1,7 @@
 #include "runtime/ControlWindow.h"
 
 #include "runtime/ComServer.h"
+#include "runtime/WindowClass.h"
 
 namespace Runtime {
 
@@ -8,23 +9,11 @@ namespace {
 
 const wchar_t kClassName[] = L"OrlentaControlWindow";
 
-void RegisterClassOnce()
-{
-    WNDCLASSW wc{};
-    HINSTANCE module = ComServer::Module();
-    if (GetClassInfoW(module, kClassName, &wc)) return;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
-}
-
 } // namespace
 
 ControlWindow::ControlWindow(HWND parent, int x, int y, SIZE size, PaintFn paint) : paint_(std::move(paint))
 {
-    RegisterClassOnce();
+    RegisterWindowClassOnce(kClassName);
     wnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, size.cx, size.cy, parent,
                            nullptr, ComServer::Module(), nullptr);
     if (!wnd_) return;

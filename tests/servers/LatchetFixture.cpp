@@ -67,14 +67,20 @@ void LatchetFixture::TearDown()
     CoUninitialize();
 }
 
-Runtime::ComPtr<IDispatch> LatchetFixture::NewControl(HostSite* hostSite)
+HRESULT LatchetFixture::NewObject(REFCLSID classId, REFIID iid, void** object)
 {
+    *object = nullptr;
     auto getClass = reinterpret_cast<EntryClassObject>(GetProcAddress(dll_, "DllGetClassObject"));
     Runtime::ComPtr<IClassFactory> factory;
+    if (!getClass) return E_FAIL;
+    HRESULT hr = getClass(classId, IID_IClassFactory, reinterpret_cast<void**>(factory.Put()));
+    return FAILED(hr) ? hr : factory->CreateInstance(nullptr, iid, object);
+}
+
+Runtime::ComPtr<IDispatch> LatchetFixture::NewControl(HostSite* hostSite)
+{
     Runtime::ComPtr<IDispatch> made;
-    if (!getClass || FAILED(getClass(kLatchetClassId, IID_IClassFactory, reinterpret_cast<void**>(factory.Put()))))
-        return made;
-    factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(made.Put()));
+    NewObject(kLatchetClassId, IID_IDispatch, reinterpret_cast<void**>(made.Put()));
     if (made && hostSite) {
         Runtime::ComPtr<IOleObject> ole;
         made->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
