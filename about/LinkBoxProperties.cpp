@@ -11,18 +11,18 @@ namespace {
 using Runtime::ComPtr;
 
 // A font object of the font description, as a bag stores fonts.
-ComPtr<IFontDisp> FontObject(const Runtime::FontSpec& spec)
+ComPtr<IFontDisp> FontObject(const Runtime::FontSpec& described)
 {
-    Runtime::Bstr name(spec.Name);
+    Runtime::Bstr name(described.Name);
     FONTDESC desc{};
     desc.cbSizeofstruct = sizeof desc;
     desc.lpstrName = name.Get();
-    desc.cySize.int64 = static_cast<LONGLONG>(spec.Size * 10000.0 + 0.5);
-    desc.sWeight = static_cast<SHORT>(spec.Bold ? FW_BOLD : spec.Weight);
-    desc.sCharset = static_cast<SHORT>(spec.Charset);
-    desc.fItalic = spec.Italic;
-    desc.fUnderline = spec.Underline;
-    desc.fStrikethrough = spec.Strikethrough;
+    desc.cySize.int64 = static_cast<LONGLONG>(described.Size * 10000.0 + 0.5);
+    desc.sWeight = static_cast<SHORT>(described.Bold ? FW_BOLD : described.Weight);
+    desc.sCharset = static_cast<SHORT>(described.Charset);
+    desc.fItalic = described.Italic;
+    desc.fUnderline = described.Underline;
+    desc.fStrikethrough = described.Strikethrough;
     ComPtr<IFontDisp> font;
     OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(font.Put()));
     return font;
@@ -35,7 +35,7 @@ std::optional<Runtime::FontSpec> FontOf(const VARIANT& value)
     if (!V_UNKNOWN(&value)) return std::nullopt;
     ComPtr<IFont> font;
     if (FAILED(V_UNKNOWN(&value)->QueryInterface(IID_IFont, reinterpret_cast<void**>(font.Put())))) return std::nullopt;
-    Runtime::FontSpec spec;
+    Runtime::FontSpec described;
     Runtime::Bstr name;
     CY size{};
     BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
@@ -47,15 +47,15 @@ std::optional<Runtime::FontSpec> FontOf(const VARIANT& value)
     font->get_Strikethrough(&strike);
     font->get_Weight(&weight);
     font->get_Charset(&charset);
-    spec.Name = name.Text();
-    spec.Size = static_cast<double>(size.int64) / 10000.0;
-    spec.Bold = bold != FALSE;
-    spec.Weight = weight;
-    spec.Charset = charset;
-    spec.Italic = italic != FALSE;
-    spec.Underline = underline != FALSE;
-    spec.Strikethrough = strike != FALSE;
-    return spec;
+    described.Name = name.Text();
+    described.Size = static_cast<double>(size.int64) / 10000.0;
+    described.Bold = bold != FALSE;
+    described.Weight = weight;
+    described.Charset = charset;
+    described.Italic = italic != FALSE;
+    described.Underline = underline != FALSE;
+    described.Strikethrough = strike != FALSE;
+    return described;
 }
 
 // A stored value converted to `type`; nothing when the key is missing or
@@ -101,7 +101,7 @@ void LinkBox::ReadProperties(IPropertyBag* bag)
     SetEnabled(StoredFlag(bag, L"Enabled").value_or(true));
     Variant font;
     ReadBagValue(bag, L"Font", font);
-    if (auto spec = FontOf(*font.Get())) SetFont(*spec);
+    if (auto described = FontOf(*font.Get())) SetFont(*described);
     if (auto color = StoredLong(bag, L"ForeColor")) SetForeColor(static_cast<OleColor>(*color));
     SetHotTracking(StoredFlag(bag, L"HotTracking").value_or(true));
     if (auto path = StoredText(bag, L"Path")) SetPath(*path);

@@ -6,18 +6,6 @@
 
 namespace TestSupport {
 
-namespace {
-
-template <typename T>
-HRESULT Answer(T* self, void* as, void** object)
-{
-    *object = as;
-    self->AddRef();
-    return S_OK;
-}
-
-} // namespace
-
 PropertyBagStub::~PropertyBagStub()
 {
     for (auto& [name, value] : values_) VariantClear(&value);

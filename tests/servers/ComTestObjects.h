@@ -14,6 +14,16 @@
 
 namespace TestSupport {
 
+// The end of a stub's QueryInterface that found `as`: hands it out and
+// counts the reference.
+template <typename T>
+HRESULT Answer(T* self, void* as, void** object)
+{
+    *object = as;
+    self->AddRef();
+    return S_OK;
+}
+
 // Reference counting for the stubs; they live on the test's stack, so the
 // count only has to be right, never to free anything.
 template <typename... Interfaces>

@@ -4,18 +4,6 @@
 
 namespace TestSupport {
 
-namespace {
-
-template <typename T>
-HRESULT Answer(T* self, void* as, void** object)
-{
-    *object = as;
-    self->AddRef();
-    return S_OK;
-}
-
-} // namespace
-
 FakeObject::~FakeObject()
 {
     for (VARIANT& value : values_)
