@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "common/CodePage.h"
 #include "common/ObjectMembers.h"
 #include "latchet/MessagePage.h"
-#include "runtime/Clipboard.h"
+#include "latchet/PageClipboard.h"
 #include "runtime/ComVariant.h"
 
 namespace ListMenu {
@@ -73,8 +72,7 @@ void Copy(IDispatch* list, bool special)
         texts.push_back(ReadText(list, L"List", i));
     }
     std::wstring text = special ? MessagePage::CopySpecial(items, texts) : MessagePage::CopySelected(items, texts);
-    // Plain text, added to what the clipboard holds.
-    Runtime::Clipboard::SetText(amUnicode::UnicodeToAnsi(text, 0), Runtime::Clipboard::FormatText);
+    PageClipboard::Put(text);
 }
 
 void MakeCurrent(IDispatch* list, int index)

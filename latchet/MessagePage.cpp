@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace MessagePage {
 
@@ -65,13 +66,16 @@ std::vector<Item> Items(const Common::MessageList& table, std::wstring_view page
 
 std::wstring PageListOfChecked(const std::vector<Item>& items)
 {
-    std::wstring list = L" ";
+    // Runs on every check, also for each item of a whole list checked at
+    // once: a set keeps it linear in the number of items.
+    std::set<long> present;
+    std::wstring list;
     for (const Item& item : items) {
-        if (!item.checked) continue;
-        std::wstring number = std::to_wstring(item.value);
-        if (list.find(L" " + number + L" ") == std::wstring::npos) list += number + L" ";
+        if (!item.checked || !present.insert(item.value).second) continue;
+        if (!list.empty()) list += L' ';
+        list += std::to_wstring(item.value);
     }
-    return Trim(list);
+    return list;
 }
 
 std::wstring ItemText(const Item& item, double widest, const std::function<double(std::wstring_view)>& width)

@@ -1,14 +1,23 @@
 #include "latchet/MessagePropertyPage.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "common/MessageList.h"
 #include "common/ObjectMembers.h"
+#include "latchet/CheckList.h"
+#include "latchet/CheckListObject.h"
+#include "latchet/PageClipboard.h"
+#include "latchet/PageKeys.h"
+#include "latchet/ShiftState.h"
+#include "latchet/WaitCursor.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 
 const int kListId = 1;
+const UINT_PTR kListSubclass = 1;
 
 HFONT PageFont()
 {
@@ -17,17 +26,32 @@ HFONT PageFont()
 
 } // namespace
 
+MessagePropertyPage::~MessagePropertyPage()
+{
+    ReleaseList();
+}
+
 void MessagePropertyPage::CreateContent(HWND page)
 {
     HINSTANCE module = Runtime::ComServer::Module();
     ltCount_ = CreateWindowExW(0, L"STATIC", L"(0)", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, page, nullptr, module, nullptr);
-    lbMessage_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_MULTIPLESEL |
-                                     LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
-                                 0, 0, 0, 0, page, reinterpret_cast<HMENU>(kListId), module, nullptr);
-    if (!ltCount_ || !lbMessage_) Runtime::Raise(7);
+    if (!ltCount_) Runtime::Raise(7);
     SendMessageW(ltCount_, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
-    SendMessageW(lbMessage_, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
+    lbMessage_ = CheckList::Create(page, kListId, PageFont());
+    SetWindowSubclass(lbMessage_, ListProc, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
+    listObject_ = CheckListObject::Create(lbMessage_, [this] { lbMessage_ItemCheck(); });
+    if (!listObject_) Runtime::Raise(7);
+}
+
+void MessagePropertyPage::ReleaseList()
+{
+    if (lbMessage_ && IsWindow(lbMessage_)) RemoveWindowSubclass(lbMessage_, ListProc, kListSubclass);
+    lbMessage_ = nullptr;
+    if (listObject_) {
+        listObject_->Detach();
+        listObject_->Release();
+        listObject_ = nullptr;
+    }
 }
 
 void MessagePropertyPage::Layout(int width, int height)
@@ -46,7 +70,7 @@ void MessagePropertyPage::Layout(int width, int height)
     MoveWindow(lbMessage_, margin, top, std::max(0, width - 2 * margin), std::max(0, height - top - margin), TRUE);
 }
 
-std::vector<std::wstring> MessagePropertyPage::ItemTexts(const std::vector<MessagePage::Item>& items) const
+std::vector<std::wstring> MessagePropertyPage::ItemTexts(const std::vector<MessagePage::Item>& items)
 {
     HDC dc = GetDC(lbMessage_);
     HGDIOBJ old = SelectObject(dc, PageFont());
@@ -57,6 +81,9 @@ std::vector<std::wstring> MessagePropertyPage::ItemTexts(const std::vector<Messa
     };
     double widest = 0;
     for (const MessagePage::Item& item : items) widest = std::max(widest, width(item.name));
+    // Every name with its blanks ends within one blank of the widest one:
+    // the TAB takes them all to one position past it.
+    tabStop_ = static_cast<int>(widest + width(L" ")) + 1;
     std::vector<std::wstring> texts;
     texts.reserve(items.size());
     for (const MessagePage::Item& item : items) texts.push_back(MessagePage::ItemText(item, widest, width));
@@ -73,6 +100,7 @@ void MessagePropertyPage::Load(IDispatch* control)
     std::vector<MessagePage::Item> items = MessagePage::Items(Common::ThreadMessageList(), pageList_);
     std::vector<std::wstring> texts = ItemTexts(items);
     filling_ = true;
+    values_.clear();
     SendMessageW(lbMessage_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lbMessage_, LB_RESETCONTENT, 0, 0);
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -80,7 +108,9 @@ void MessagePropertyPage::Load(IDispatch* control)
         if (index < 0) break;
         SendMessageW(lbMessage_, LB_SETITEMDATA, static_cast<WPARAM>(index), items[i].value);
         if (items[i].checked) SendMessageW(lbMessage_, LB_SETSEL, TRUE, index);
+        values_.push_back(items[i].value);
     }
+    checks_ = CheckList::Checks(lbMessage_);
     SendMessageW(lbMessage_, LB_SETTOPINDEX, 0, 0);
     SendMessageW(lbMessage_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lbMessage_, nullptr, TRUE);
@@ -91,17 +121,68 @@ void MessagePropertyPage::Load(IDispatch* control)
 void MessagePropertyPage::lbMessage_ItemCheck()
 {
     if (filling_) return;
-    std::vector<MessagePage::Item> items;
-    auto count = SendMessageW(lbMessage_, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        MessagePage::Item item;
-        item.value = static_cast<long>(SendMessageW(lbMessage_, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-        item.checked = SendMessageW(lbMessage_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
-        items.push_back(item);
+    std::vector<bool> checks = CheckList::Checks(lbMessage_);
+    // The list also notes a move of the current item, which checks nothing.
+    if (checks == checks_) return;
+    checks_ = checks;
+    std::vector<MessagePage::Item> items(std::min(values_.size(), checks.size()));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].value = values_[i];
+        items[i].checked = checks[i];
     }
     pageList_ = MessagePage::PageListOfChecked(items);
     SetWindowTextW(ltCount_, MessagePage::CountLabel(pageList_).c_str());
     SetChanged(true);
+}
+
+void MessagePropertyPage::CheckAll(bool checked)
+{
+    WaitCursor wait;
+    // One change of the page list for the whole list, not one per item.
+    filling_ = true;
+    CheckList::SetAllChecked(lbMessage_, checked);
+    filling_ = false;
+    lbMessage_ItemCheck();
+}
+
+void MessagePropertyPage::CopyCurrent()
+{
+    int current = CheckList::Current(lbMessage_);
+    if (current >= 0) PageClipboard::Put(CheckList::Text(lbMessage_, current));
+}
+
+void MessagePropertyPage::lbMessage_KeyDown(int keyCode, int shift)
+{
+    int current = CheckList::Current(lbMessage_);
+    switch (PageKeys::CommandOf(keyCode, shift)) {
+    case PageKeys::Delete:
+        if (CheckList::SetChecked(lbMessage_, current, false)) lbMessage_ItemCheck();
+        break;
+    case PageKeys::Copy: CopyCurrent(); break;
+    case PageKeys::Cut:
+        CopyCurrent();
+        CheckList::SetCurrent(lbMessage_, 0);
+        break;
+    case PageKeys::Paste: CheckList::SetCurrent(lbMessage_, CheckList::Find(lbMessage_, PageClipboard::Text(), true)); break;
+    case PageKeys::CheckAll: CheckAll(true); break;
+    case PageKeys::UncheckAll: CheckAll(false); break;
+    case PageKeys::Previous:
+        CheckList::SetCurrent(lbMessage_, MessagePage::PreviousSelected(CheckList::Checks(lbMessage_), current));
+        break;
+    case PageKeys::Next:
+        CheckList::SetCurrent(lbMessage_, MessagePage::NextSelected(CheckList::Checks(lbMessage_), current));
+        break;
+    default: break;
+    }
+}
+
+void MessagePropertyPage::lbMessage_MouseUp()
+{
+    VARIANT list;
+    V_VT(&list) = VT_DISPATCH;
+    V_DISPATCH(&list) = listObject_;
+    Runtime::Variant result;
+    Common::ReadMember(Edited(), L"PPMenuPopup", result, {list});
 }
 
 HRESULT MessagePropertyPage::Save(IDispatch* control)
@@ -109,12 +190,47 @@ HRESULT MessagePropertyPage::Save(IDispatch* control)
     return PutText(control, L"Messages", pageList_);
 }
 
-bool MessagePropertyPage::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
+void MessagePropertyPage::FocusProperty()
+{
+    SetFocus(lbMessage_);
+}
+
+bool MessagePropertyPage::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (msg == WM_COMMAND && LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE) {
         lbMessage_ItemCheck();
         result = 0;
         return true;
     }
+    if (msg == WM_DRAWITEM && wParam == kListId) {
+        CheckList::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), tabStop_);
+        result = TRUE;
+        return true;
+    }
     return false;
+}
+
+LRESULT CALLBACK MessagePropertyPage::ListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR page)
+{
+    auto* self = reinterpret_cast<MessagePropertyPage*>(page);
+    if (msg == WM_NCDESTROY) {
+        // The page's window goes: the control may keep the list object, which
+        // now holds no window.
+        self->ReleaseList();
+        return DefSubclassProc(list, msg, wParam, lParam);
+    }
+    // The page sees a key before the list does, and a released button after
+    // it. No exception leaves a window procedure: a clipboard that another
+    // program holds leaves the list as it was.
+    try {
+        if (msg == WM_KEYDOWN) self->lbMessage_KeyDown(static_cast<int>(wParam), ShiftState());
+    } catch (...) {
+    }
+    LRESULT result = DefSubclassProc(list, msg, wParam, lParam);
+    try {
+        if (msg == WM_RBUTTONUP) self->lbMessage_MouseUp();
+    } catch (...) {
+    }
+    return result;
 }

@@ -1,8 +1,14 @@
 #include "latchet/ObjectPropertyPage.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "common/ObjectMembers.h"
+#include "common/TextCompare.h"
+#include "latchet/PageClipboard.h"
+#include "latchet/PageKeys.h"
+#include "latchet/ShiftState.h"
 #include "runtime/ComVariant.h"
 #include "runtime/RuntimeError.h"
 
@@ -10,6 +16,7 @@ namespace {
 
 const int kComboId = 1;
 const int kMargin = 9;
+const UINT_PTR kEditSubclass = 1;
 
 HFONT PageFont()
 {
@@ -49,6 +56,11 @@ std::wstring PageHook(IDispatch* control, const wchar_t* parameter)
 
 } // namespace
 
+ObjectPropertyPage::~ObjectPropertyPage()
+{
+    ReleaseEdit();
+}
+
 void ObjectPropertyPage::CreateContent(HWND page)
 {
     HINSTANCE module = Runtime::ComServer::Module();
@@ -59,6 +71,18 @@ void ObjectPropertyPage::CreateContent(HWND page)
     if (!cbControl_ || !ltWarning_) Runtime::Raise(7);
     SendMessageW(cbControl_, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
     SendMessageW(ltWarning_, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(cbControl_, &parts) && parts.hwndItem) {
+        edit_ = parts.hwndItem;
+        SetWindowSubclass(edit_, EditProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+void ObjectPropertyPage::ReleaseEdit()
+{
+    if (edit_ && IsWindow(edit_)) RemoveWindowSubclass(edit_, EditProc, kEditSubclass);
+    edit_ = nullptr;
 }
 
 void ObjectPropertyPage::Layout(int width, int height)
@@ -151,11 +175,8 @@ void ObjectPropertyPage::Load(IDispatch* control)
                 AddCandidate(control, V_DISPATCH(item.Get()), false);
         }
     }
-    std::wstring current = Common::MemberText(control, property_.c_str());
-    auto found = current.empty() ? CB_ERR
-                                 : SendMessageW(cbControl_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                reinterpret_cast<LPARAM>(current.c_str()));
-    SendMessageW(cbControl_, CB_SETCURSEL, found == CB_ERR ? 0 : static_cast<WPARAM>(found), 0);
+    int found = FindEntry(Common::MemberText(control, property_.c_str()));
+    SendMessageW(cbControl_, CB_SETCURSEL, found < 0 ? 0 : static_cast<WPARAM>(found), 0);
     SetChanged(false);
 }
 
@@ -167,9 +188,46 @@ std::wstring ObjectPropertyPage::ComboText() const
     return text;
 }
 
-void ObjectPropertyPage::SelectNone()
+int ObjectPropertyPage::FindEntry(const std::wstring& text) const
 {
-    SendMessageW(cbControl_, CB_SETCURSEL, 0, 0);
+    if (text.empty()) return -1;
+    for (int i = 0, count = static_cast<int>(SendMessageW(cbControl_, CB_GETCOUNT, 0, 0)); i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(cbControl_, CB_GETLBTEXTLEN, i, 0), 0)) + 1,
+                           L'\0');
+        entry.resize(static_cast<std::size_t>(std::max<LRESULT>(
+            SendMessageW(cbControl_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data())), 0)));
+        if (Common::TextEqual(entry, text, Common::CompareText)) return i;
+    }
+    return -1;
+}
+
+void ObjectPropertyPage::Choose(int index)
+{
+    // A choice by the program runs the choice's handler as the user's does:
+    // the page's changed state follows the entry now shown.
+    SendMessageW(cbControl_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    cbControl_Click();
+}
+
+void ObjectPropertyPage::cbControl_KeyUp(int keyCode, int shift)
+{
+    switch (PageKeys::CommandOf(keyCode, shift)) {
+    case PageKeys::Delete: SelectNone(); break;
+    case PageKeys::Copy: PageClipboard::Put(ComboText()); break;
+    case PageKeys::Cut:
+        PageClipboard::Put(ComboText());
+        SelectNone();
+        break;
+    case PageKeys::Paste:
+        if (int found = FindEntry(PageClipboard::Text()); found >= 0) Choose(found);
+        break;
+    default: break;
+    }
+}
+
+void ObjectPropertyPage::FocusProperty()
+{
+    if (IsWindowEnabled(cbControl_) && IsWindowVisible(cbControl_)) SetFocus(cbControl_);
 }
 
 void ObjectPropertyPage::cbControl_Click()
@@ -216,4 +274,22 @@ bool ObjectPropertyPage::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& res
     }
     result = 0;
     return true;
+}
+
+LRESULT CALLBACK ObjectPropertyPage::EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR page)
+{
+    auto* self = reinterpret_cast<ObjectPropertyPage*>(page);
+    if (msg == WM_NCDESTROY) self->ReleaseEdit();
+    LRESULT result = DefSubclassProc(edit, msg, wParam, lParam);
+    // The page answers a key once the edit part has had it. No exception
+    // leaves a window procedure: a clipboard that another program holds
+    // leaves the combo box as it was.
+    if (msg == WM_KEYUP) {
+        try {
+            self->cbControl_KeyUp(static_cast<int>(wParam), ShiftState());
+        } catch (...) {
+        }
+    }
+    return result;
 }

@@ -28,8 +28,8 @@ PropertyPage::~PropertyPage()
 STDMETHODIMP PropertyPage::QueryInterface(REFIID iid, void** object)
 {
     if (!object) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPage)) {
-        *object = static_cast<IPropertyPage*>(this);
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPage) || IsEqualIID(iid, IID_IPropertyPage2)) {
+        *object = static_cast<IPropertyPage2*>(this);
         AddRef();
         return S_OK;
     }
@@ -150,6 +150,15 @@ STDMETHODIMP PropertyPage::TranslateAccelerator(MSG* msg)
     if (!msg) return E_POINTER;
     if (!wnd_ || !IsChild(wnd_, msg->hwnd)) return S_FALSE;
     return IsDialogMessageW(wnd_, msg) ? S_OK : S_FALSE;
+}
+
+STDMETHODIMP PropertyPage::EditProperty(DISPID)
+{
+    if (!wnd_) return E_UNEXPECTED;
+    return Guarded(Source(), [&] {
+        FocusProperty();
+        return S_OK;
+    });
 }
 
 HRESULT PropertyPage::PutText(IDispatch* object, const wchar_t* name, const std::wstring& text)

@@ -3,8 +3,9 @@
 // the page site, the objects being edited (the first one is the page's
 // object, reached late bound), the page window made as a child of the
 // frame's window on Activate and destroyed on Deactivate, the dirty state
-// reported to the site, and Apply. A page class derives from it and fills
-// its window, loads from and writes back to the edited object.
+// reported to the site, Apply, and the frame's request to edit a property.
+// A page class derives from it and fills its window, loads from and writes
+// back to the edited object.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -17,7 +18,7 @@
 
 namespace Runtime {
 
-class PropertyPage : public IPropertyPage {
+class PropertyPage : public IPropertyPage2 {
 public:
     explicit PropertyPage(std::wstring caption);
     virtual ~PropertyPage();
@@ -41,6 +42,10 @@ public:
     STDMETHODIMP Apply() override;
     STDMETHODIMP Help(LPCOLESTR) override { return E_NOTIMPL; }
     STDMETHODIMP TranslateAccelerator(MSG* msg) override;
+
+    // IPropertyPage2: the frame asks the page to let the user edit a
+    // property (the page focuses its control for it).
+    STDMETHODIMP EditProperty(DISPID) override;
 
     // The creation function of page class `Page` for its class factory.
     template <typename Page>
@@ -69,6 +74,8 @@ protected:
     // Messages of the page window (the notes of its child controls among
     // them); true when handled.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+    // Focuses the control that edits the page's property (edit property).
+    virtual void FocusProperty() {}
 
     // Marks the page changed or unchanged and tells the frame.
     void SetChanged(bool changed);

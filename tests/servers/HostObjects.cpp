@@ -18,6 +18,26 @@ STDMETHODIMP FakeObject::QueryInterface(REFIID iid, void** object)
     return E_NOINTERFACE;
 }
 
+STDMETHODIMP FakeObject::GetTypeInfo(UINT, LCID, ITypeInfo** info)
+{
+    if (!info) return E_POINTER;
+    *info = typeInfo_.Get();
+    if (!*info) return E_NOTIMPL;
+    (*info)->AddRef();
+    return S_OK;
+}
+
+void FakeObject::SetTypeName(const std::wstring& name)
+{
+    Runtime::ComPtr<ICreateTypeLib2> library;
+    Runtime::ComPtr<ICreateTypeInfo> created;
+    if (FAILED(CreateTypeLib2(SYS_WIN64, L"FakeObject.tlb", library.Put())) ||
+        FAILED(library->CreateTypeInfo(const_cast<LPOLESTR>(name.c_str()), TKIND_DISPATCH, created.Put())) ||
+        FAILED(created->LayOut()))
+        return;
+    created->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(typeInfo_.Put()));
+}
+
 int FakeObject::Slot(const std::wstring& name)
 {
     for (std::size_t i = 0; i < names_.size(); ++i)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/ScopedWin.h"
 #include "tests/servers/ComTestObjects.h"
 
 namespace TestSupport {
@@ -21,12 +22,15 @@ class FakeObject final : public StackObject<IDispatch> {
 public:
     ~FakeObject();
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = typeInfo_ ? 1 : 0; return S_OK; }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                         UINT*) override;
 
+    // The type name that the object's type information gives (a type
+    // library made in memory); without it the object has none.
+    void SetTypeName(const std::wstring& name);
     void Set(const std::wstring& name, const VARIANT& value); // copies the value
     void SetText(const std::wstring& name, const std::wstring& text);
     void SetLong(const std::wstring& name, long value);
@@ -38,6 +42,7 @@ private:
     int Slot(const std::wstring& name);
     std::vector<std::wstring> names_;
     std::vector<VARIANT> values_;
+    Runtime::ComPtr<ITypeInfo> typeInfo_;
 };
 
 // A form with a Name, a window and a Controls collection of `controls`.

@@ -3,7 +3,8 @@
 // on the list's selection, the current item and the clipboard.
 #include "tests/servers/LatchetFixture.h"
 
-#include "runtime/Clipboard.h"
+#include "tests/chardata/ClipboardFixture.h"
+#include "tests/servers/MenuChooser.h"
 
 namespace {
 
@@ -78,52 +79,19 @@ public:
     HWND window = nullptr;
 };
 
-// While the menu is up, types `gKey` into it (its access key), or closes it
-// when `gKey` is 0 or the key left the menu up.
-wchar_t gKey = 0;
-bool gMenuSeen = false;
-bool gKeyTyped = false;
-
-BOOL CALLBACK FindMenu(HWND window, LPARAM found)
-{
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (std::wstring(name) != L"#32768" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK ChooseInMenu(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND menu = nullptr; // this thread's popup menu, not another program's
-    EnumThreadWindows(GetCurrentThreadId(), FindMenu, reinterpret_cast<LPARAM>(&menu));
-    if (!menu) return;
-    gMenuSeen = true;
-    if (gKey && !gKeyTyped) {
-        gKeyTyped = true;
-        PostMessageW(menu, WM_CHAR, gKey, 0);
-    } else {
-        EndMenu();
-    }
-}
-
 // Named ...Focus: the cases run alone, so that no other program's window
 // takes the display while the menu is up.
 class LatchetMenuFocus : public LatchetFixture {
 protected:
     void Popup(wchar_t key)
     {
-        gKey = key;
-        gMenuSeen = false;
-        gKeyTyped = false;
-        UINT_PTR timer = SetTimer(nullptr, 0, 20, ChooseInMenu);
+        MenuChooser chooser(key);
         VARIANT object;
         V_VT(&object) = VT_DISPATCH;
         V_DISPATCH(&object) = &list;
         Runtime::Variant result;
         EXPECT_EQ(CallMethod(control.Get(), L"PPMenuPopup", {object}, result), S_OK);
-        KillTimer(nullptr, timer);
-        EXPECT_TRUE(gMenuSeen);
+        EXPECT_TRUE(chooser.Seen());
     }
     void SetUp() override
     {
@@ -165,6 +133,8 @@ TEST_F(LatchetMenuFocus, PreviousAndNextGoToTheNearestSelectedItem)
 
 TEST_F(LatchetMenuFocus, CopySpecialPutsTextAndValuesOfTheSelectedItems)
 {
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
     Runtime::Clipboard::Clear();
     Popup(L'o');
     EXPECT_EQ(Runtime::Clipboard::GetText(), "WM_SIZE\t= 5 = 5\r\nWM_USER\t= 1024 = 1024\r\n");

@@ -2,10 +2,7 @@
 // drives them: made by the server's class factory, given a page site and
 // the control, activated into a real window, their list and combo box
 // worked, then IsPageDirty and Apply, and the control read afterwards.
-#include "tests/servers/LatchetFixture.h"
-
-#include <ocidl.h>
-#include <olectl.h>
+#include "tests/servers/PageFixture.h"
 
 #include <map>
 
@@ -13,134 +10,7 @@ namespace {
 
 using namespace TestSupport;
 
-const CLSID kObjectPageId = {0xd54612d8, 0xb033, 0x4f90, {0x92, 0x62, 0x58, 0xbf, 0x0f, 0x64, 0x21, 0x35}};
-const CLSID kMessagePageId = {0x1aa54a65, 0x6c7a, 0x4b7b, {0x9c, 0x74, 0x86, 0x42, 0xf2, 0xe2, 0xf5, 0xe3}};
-
-// The frame's side of a page: records the status changes the page reports.
-class PageSite final : public StackObject<IPropertyPageSite> {
-public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite)) {
-            *object = static_cast<IPropertyPageSite*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP OnStatusChange(DWORD flags) override
-    {
-        statuses.push_back(flags);
-        return S_OK;
-    }
-    STDMETHODIMP GetLocaleID(LCID* locale) override
-    {
-        *locale = LOCALE_USER_DEFAULT;
-        return S_OK;
-    }
-    STDMETHODIMP GetPageContainer(IUnknown** container) override
-    {
-        *container = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP TranslateAccelerator(MSG*) override { return S_FALSE; }
-    std::vector<DWORD> statuses;
-};
-
-std::wstring WindowText(HWND window)
-{
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::wstring ListText(HWND list, int index)
-{
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-std::wstring ComboItem(HWND combo, int index)
-{
-    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-// The page window's child of class `kind` (the first one).
-HWND ChildOf(HWND page, const wchar_t* kind)
-{
-    return FindWindowExW(page, nullptr, kind, nullptr);
-}
-
-class LatchetPages : public LatchetFixture {
-protected:
-    void SetUp() override
-    {
-        LatchetFixture::SetUp();
-        frame = NewWindow();
-        ShowWindow(frame, SW_SHOWNOACTIVATE);
-    }
-    void TearDown() override
-    {
-        if (page) {
-            page->Deactivate();
-            page->SetObjects(0, nullptr);
-            page->SetPageSite(nullptr);
-        }
-        page.Reset();
-        LatchetFixture::TearDown();
-    }
-
-    // A page of class `classId` on the page site, editing the control,
-    // active in `parent` (the frame's window).
-    void OpenPage(REFCLSID classId, HWND parent = nullptr)
-    {
-        ASSERT_EQ(NewObject(classId, IID_IPropertyPage, reinterpret_cast<void**>(page.Put())), S_OK);
-        ASSERT_EQ(page->SetPageSite(&pageSite), S_OK);
-        IUnknown* objects[] = {control.Get()};
-        ASSERT_EQ(page->SetObjects(1, objects), S_OK);
-        RECT rect{0, 0, 360, 280};
-        ASSERT_EQ(page->Activate(parent ? parent : frame, &rect, TRUE), S_OK);
-        ASSERT_EQ(page->Show(SW_SHOW), S_OK);
-        pageWindow = FindWindowExW(parent ? parent : frame, nullptr, L"OrlentaPropertyPage", nullptr);
-        ASSERT_NE(pageWindow, nullptr);
-    }
-
-    // Clicks item `index` of the page's list box, as the user does: the
-    // item's check toggles.
-    void ClickItem(HWND list, int index)
-    {
-        SendMessageW(list, LB_SETTOPINDEX, index, 0);
-        RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-        LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageW(list, WM_LBUTTONUP, 0, at);
-    }
-
-    // Chooses the combo box's item `index`, as the user's click in its list.
-    void ChooseItem(HWND combo, int index)
-    {
-        SendMessageW(combo, CB_SETCURSEL, index, 0);
-        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
-    int FindItem(HWND list, const std::wstring& name)
-    {
-        for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i)
-            if (ListText(list, i).rfind(name + L" ", 0) == 0 || ListText(list, i).rfind(name + L"\t", 0) == 0) return i;
-        return -1;
-    }
-
-    PageSite pageSite;
-    Runtime::ComPtr<IPropertyPage> page;
-    HWND frame = nullptr;
-    HWND pageWindow = nullptr;
-};
+class LatchetPages : public PageFixture {};
 
 TEST_F(LatchetPages, TheControlNamesTheObjectPageThenTheMessagePage)
 {
@@ -307,6 +177,53 @@ TEST_F(LatchetPages, AnObjectGuidedByAnotherControlCannotBeChosen)
     EXPECT_EQ(ComboItem(combo, 2), L"cmdOk [guided by ucSecond]");
     ChooseItem(combo, 2);
     EXPECT_EQ(WindowText(combo), L"(None)");
+}
+
+TEST_F(LatchetPages, MessagePageShowsEachCheckAsABoxBesideTheItem)
+{
+    Put(L"Messages", TextArg(L"83 3"));
+    OpenPage(kMessagePageId);
+    HWND list = ChildOf(pageWindow, L"ListBox");
+    SendMessageW(list, LB_SETCARETINDEX, 5, FALSE); // the current item apart from the rows compared
+    RECT client{};
+    GetClientRect(list, &client);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    // The pixels of row `index` from `left` to `right`.
+    auto pixels = [&](int index, int left, int right) {
+        RECT row{};
+        SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
+        std::vector<COLORREF> colours;
+        for (int y = row.top; y < row.bottom; ++y)
+            for (int x = row.left + left; x < row.left + right; ++x) colours.push_back(GetPixel(dc, x, y));
+        return colours;
+    };
+    int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    // WM_HELP (checked) and the third row (unchecked): their boxes differ,
+    // their backgrounds past the text do not (a check is not a selection).
+    EXPECT_NE(pixels(0, 0, height + 2), pixels(2, 0, height + 2));
+    EXPECT_EQ(pixels(0, client.right - 12, client.right - 4), pixels(2, client.right - 12, client.right - 4));
+    // The current item stands out.
+    EXPECT_NE(pixels(5, client.right - 12, client.right - 4), pixels(2, client.right - 12, client.right - 4));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+TEST_F(LatchetPages, ObjectPageOfAControlInsideAUserControlShowsOnlyTheWarning)
+{
+    FakeObject container;
+    PlaceInUserControl(container);
+    OpenPage(kObjectPageId);
+    EXPECT_FALSE(IsWindowVisible(ChildOf(pageWindow, L"ComboBox")));
+    EXPECT_EQ(WindowText(ChildOf(pageWindow, L"Static")),
+              L"When Latchet is contained within a PropertyPage, UserControl or UserDocument, set values of the "
+              L"HookedObject property not at design time, but at run time.");
+    EXPECT_EQ(page->IsPageDirty(), S_FALSE);
 }
 
 TEST_F(LatchetPages, APageWithoutAnObjectOrWithAForeignOneLosesNothing)
