@@ -2,8 +2,6 @@
 
 #include <olectl.h>
 
-#include <new>
-
 #include "common/AboutBox.h"
 #include "common/ListSearch.h"
 #include "common/MessageList.h"
@@ -30,13 +28,6 @@ enum : DISPID {
 
 const wchar_t kSource[] = L"Latchet";
 const long kHotKeyMessage = 786; // WM_HOTKEY
-
-HRESULT GetText(const std::wstring& text, BSTR* value)
-{
-    if (!value) return E_POINTER;
-    *value = Runtime::AllocBstr(text);
-    return *value ? S_OK : E_OUTOFMEMORY;
-}
 
 HRESULT GetFlag(bool flag, VARIANT_BOOL* value)
 {
@@ -73,16 +64,7 @@ bool ObjectOf(const VARIANT& value, Runtime::ComPtr<IDispatch>& object)
 
 } // namespace
 
-HRESULT Latchet::Create(REFIID iid, void** object)
-{
-    auto* control = new (std::nothrow) Latchet();
-    if (!control) return E_OUTOFMEMORY;
-    HRESULT hr = control->QueryInterface(iid, object);
-    control->Release();
-    return hr;
-}
-
-Latchet::Latchet() : ComControl(CLSID_Latchet, DIID___Latchet), dispatch_(IID__Latchet)
+Latchet::Latchet() : DualControl(CLSID_Latchet, DIID___Latchet, IID__Latchet)
 {
     Messages::Init();
 }
@@ -100,7 +82,7 @@ Latchet::~Latchet()
 
 void* Latchet::OwnInterface(REFIID iid)
 {
-    if (IsEqualIID(iid, IID__Latchet) || IsEqualIID(iid, IID_IDispatch)) return static_cast<_Latchet*>(this);
+    if (void* dual = DualControl::OwnInterface(iid)) return dual;
     if (IsEqualIID(iid, IID_ISpecifyPropertyPages)) return static_cast<ISpecifyPropertyPages*>(this);
     return nullptr;
 }
@@ -278,7 +260,7 @@ STDMETHODIMP Latchet::put_Enabled(VARIANT_BOOL value)
 
 STDMETHODIMP Latchet::get_List(BSTR* value)
 {
-    return GetText(UserMode() ? messages_ : std::wstring(L"(List)"), value);
+    return Runtime::OutText(UserMode() ? messages_ : std::wstring(L"(List)"), value);
 }
 
 STDMETHODIMP Latchet::put_List(BSTR)
@@ -288,7 +270,7 @@ STDMETHODIMP Latchet::put_List(BSTR)
         Runtime::Error(382, "List property cannot be set at run time.\r\n\r\nUse Add method instead."), kSource);
 }
 
-STDMETHODIMP Latchet::get_Messages(BSTR* value) { return GetText(messages_, value); }
+STDMETHODIMP Latchet::get_Messages(BSTR* value) { return Runtime::OutText(messages_, value); }
 
 STDMETHODIMP Latchet::put_Messages(BSTR value)
 {
@@ -316,7 +298,7 @@ STDMETHODIMP Latchet::get_Count(LONG* value)
 STDMETHODIMP Latchet::get_Version(BSTR* value)
 {
     Common::ModuleVersion version(Runtime::ComServer::Module());
-    return GetText(Common::FormatVersion(0, version.Major(), version.Minor(), version.Revision()), value);
+    return Runtime::OutText(Common::FormatVersion(0, version.Major(), version.Minor(), version.Revision()), value);
 }
 
 STDMETHODIMP Latchet::AboutBox()

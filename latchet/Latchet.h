@@ -6,37 +6,22 @@
 #include "Latchet_h.h"
 
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "runtime/ComControl.h"
-#include "runtime/ComDispatch.h"
+#include "runtime/DualControl.h"
 
 class cmLatchet;
 
-class Latchet final : public Runtime::ComControl, public _Latchet, public ISpecifyPropertyPages {
+class Latchet final : public Runtime::DualControl<_Latchet, ISpecifyPropertyPages> {
 public:
     // The class factory's creation function.
-    static HRESULT Create(REFIID iid, void** object);
+    static HRESULT Create(REFIID iid, void** object)
+    {
+        return Runtime::ComServer::HandOut(new (std::nothrow) Latchet(), iid, object);
+    }
     ~Latchet() override;
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override { return ComControl::QueryInterface(iid, object); }
-    STDMETHODIMP_(ULONG) AddRef() override { return ComControl::AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return ComControl::Release(); }
-
-    // IDispatch, through the type library
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return dispatch_.GetTypeInfoCount(count); }
-    STDMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override { return dispatch_.GetTypeInfo(index, info); }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
-    {
-        return dispatch_.GetIDsOfNames(names, count, ids);
-    }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
-                        UINT* argError) override
-    {
-        return dispatch_.Invoke(static_cast<_Latchet*>(this), id, flags, params, result, excep, argError);
-    }
 
     // ISpecifyPropertyPages: the Object page, then the Message page.
     STDMETHODIMP GetPages(CAUUID* pages) override;
@@ -116,7 +101,6 @@ private:
     void AddMessage(long message);
     void RebuildMessages();
 
-    Runtime::TypeInfoDispatch dispatch_;
     std::unique_ptr<cmLatchet> hook_;
     Runtime::ComPtr<IDispatch> menuList_;
     bool loading_ = false;

@@ -31,10 +31,7 @@ const PageClass kPages[] = {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        Runtime::ComServer::SetModule(instance);
-        DisableThreadLibraryCalls(instance);
-    }
+    Runtime::ComServer::DllEntry(instance, reason);
     return TRUE;
 }
 

@@ -13,6 +13,13 @@ std::atomic<long> g_locks{0};
 
 void SetModule(HMODULE module) noexcept { g_module = module; }
 
+void DllEntry(HINSTANCE instance, DWORD reason) noexcept
+{
+    if (reason != DLL_PROCESS_ATTACH) return;
+    SetModule(instance);
+    DisableThreadLibraryCalls(instance);
+}
+
 HMODULE Module() noexcept { return g_module ? g_module : GetModuleHandleW(nullptr); }
 
 std::wstring ModulePath()

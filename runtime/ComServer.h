@@ -11,6 +11,9 @@ namespace Runtime::ComServer {
 // DLL's entry point; the executable when nothing set it (a program that
 // links the classes in).
 void SetModule(HMODULE module) noexcept;
+// What a server DLL's entry point does: at process attach, the DLL becomes
+// the module and asks for no thread notes.
+void DllEntry(HINSTANCE instance, DWORD reason) noexcept;
 HMODULE Module() noexcept;
 std::wstring ModulePath();
 
@@ -28,5 +31,17 @@ public:
     ObjectLock(const ObjectLock&) = delete;
     ObjectLock& operator=(const ObjectLock&) = delete;
 };
+
+// The end of a class's creation function: hands out interface `iid` of an
+// object just made with new (std::nothrow) (null: out of memory) and lets
+// go of the reference it was made with.
+template <typename Object>
+HRESULT HandOut(Object* made, REFIID iid, void** object)
+{
+    if (!made) return E_OUTOFMEMORY;
+    HRESULT hr = made->QueryInterface(iid, object);
+    made->Release();
+    return hr;
+}
 
 } // namespace Runtime::ComServer

@@ -33,6 +33,14 @@ inline BSTR AllocBstr(const std::wstring& text)
     return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 
+// Hands `text` out through a BSTR out parameter that the caller frees.
+inline HRESULT OutText(const std::wstring& text, BSTR* value)
+{
+    if (!value) return E_POINTER;
+    *value = AllocBstr(text);
+    return *value ? S_OK : E_OUTOFMEMORY;
+}
+
 class Variant {
 public:
     Variant() noexcept { VariantInit(&v_); }

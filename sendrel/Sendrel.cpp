@@ -1,7 +1,5 @@
 #include "sendrel/Sendrel.h"
 
-#include <new>
-
 #include "common/AboutBox.h"
 #include "common/ModuleVersion.h"
 #include "common/Version.h"
@@ -21,13 +19,6 @@ enum : DISPID {
     kAutoCheckId = 0x68030006,
 };
 
-HRESULT GetText(const std::wstring& text, BSTR* value)
-{
-    if (!value) return E_POINTER;
-    *value = Runtime::AllocBstr(text);
-    return *value ? S_OK : E_OUTOFMEMORY;
-}
-
 // Whether an optional Variant argument was given.
 bool Given(const VARIANT* argument)
 {
@@ -36,18 +27,8 @@ bool Given(const VARIANT* argument)
 
 } // namespace
 
-HRESULT Sendrel::Create(REFIID iid, void** object)
-{
-    auto* control = new (std::nothrow) Sendrel();
-    if (!control) return E_OUTOFMEMORY;
-    HRESULT hr = control->QueryInterface(iid, object);
-    control->Release();
-    return hr;
-}
-
 Sendrel::Sendrel()
-    : ComControl(CLSID_Sendrel, DIID___Sendrel),
-      dispatch_(IID__Sendrel),
+    : DualControl(CLSID_Sendrel, DIID___Sendrel, IID__Sendrel),
       toUpdate_(1000, [this] { toUpdate_Timer(); })
 {
     // The timer is on in the control's design: a new control checks by
@@ -60,12 +41,6 @@ HRESULT Sendrel::LetText(std::wstring& field, BSTR value, DISPID id)
     field = Runtime::BstrText(value);
     PropertyChanged(id);
     return S_OK;
-}
-
-void* Sendrel::OwnInterface(REFIID iid)
-{
-    if (IsEqualIID(iid, IID__Sendrel) || IsEqualIID(iid, IID_IDispatch)) return static_cast<_Sendrel*>(this);
-    return nullptr;
 }
 
 STDMETHODIMP Sendrel::get_AutoCheck(VARIANT_BOOL* value)
@@ -82,15 +57,15 @@ STDMETHODIMP Sendrel::put_AutoCheck(VARIANT_BOOL value)
     return S_OK;
 }
 
-STDMETHODIMP Sendrel::get_LocalPath(BSTR* value) { return GetText(localPath_, value); }
+STDMETHODIMP Sendrel::get_LocalPath(BSTR* value) { return Runtime::OutText(localPath_, value); }
 
 STDMETHODIMP Sendrel::put_LocalPath(BSTR value) { return LetText(localPath_, value, kLocalPathId); }
 
-STDMETHODIMP Sendrel::get_LocalVersion(BSTR* value) { return GetText(localVersion_, value); }
+STDMETHODIMP Sendrel::get_LocalVersion(BSTR* value) { return Runtime::OutText(localVersion_, value); }
 
 STDMETHODIMP Sendrel::put_LocalVersion(BSTR value) { return LetText(localVersion_, value, kLocalVersionId); }
 
-STDMETHODIMP Sendrel::get_RemotePath(BSTR* value) { return GetText(remotePath_, value); }
+STDMETHODIMP Sendrel::get_RemotePath(BSTR* value) { return Runtime::OutText(remotePath_, value); }
 
 STDMETHODIMP Sendrel::put_RemotePath(BSTR value) { return LetText(remotePath_, value, kRemotePathId); }
 
@@ -111,7 +86,7 @@ STDMETHODIMP Sendrel::put_SaveStyle(SaveStyleConst value)
 STDMETHODIMP Sendrel::get_Version(BSTR* value)
 {
     Common::ModuleVersion version(Runtime::ComServer::Module());
-    return GetText(Common::FormatVersion(0, version.Major(), version.Minor(), version.Revision()), value);
+    return Runtime::OutText(Common::FormatVersion(0, version.Major(), version.Minor(), version.Revision()), value);
 }
 
 STDMETHODIMP Sendrel::AboutBox()

@@ -5,33 +5,18 @@
 // found in the registry or in an INI file.
 #include "Sendrel_h.h"
 
+#include <new>
 #include <string>
 
-#include "runtime/ComControl.h"
-#include "runtime/ComDispatch.h"
+#include "runtime/DualControl.h"
 #include "runtime/ThreadTimer.h"
 
-class Sendrel final : public Runtime::ComControl, public _Sendrel {
+class Sendrel final : public Runtime::DualControl<_Sendrel> {
 public:
     // The class factory's creation function.
-    static HRESULT Create(REFIID iid, void** object);
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override { return ComControl::QueryInterface(iid, object); }
-    STDMETHODIMP_(ULONG) AddRef() override { return ComControl::AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return ComControl::Release(); }
-
-    // IDispatch, through the type library
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return dispatch_.GetTypeInfoCount(count); }
-    STDMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override { return dispatch_.GetTypeInfo(index, info); }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
+    static HRESULT Create(REFIID iid, void** object)
     {
-        return dispatch_.GetIDsOfNames(names, count, ids);
-    }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
-                        UINT* argError) override
-    {
-        return dispatch_.Invoke(static_cast<_Sendrel*>(this), id, flags, params, result, excep, argError);
+        return Runtime::ComServer::HandOut(new (std::nothrow) Sendrel(), iid, object);
     }
 
     // _Sendrel
@@ -57,7 +42,6 @@ public:
 private:
     Sendrel();
 
-    void* OwnInterface(REFIID iid) override;
     void ReadProperties(IPropertyBag* bag) override;
     void WriteProperties(IPropertyBag* bag) override;
     void Paint(HDC dc, const RECT& rect) override;
@@ -71,7 +55,6 @@ private:
     void WriteSetting(const std::wstring& name, DWORD kind, const std::wstring& value) const;
     static void DrawFrame(HDC dc, const RECT& rect);
 
-    Runtime::TypeInfoDispatch dispatch_;
     Runtime::ThreadTimer toUpdate_;
     long saveStyle_ = FileSave;
     std::wstring remotePath_, localPath_, localVersion_;

@@ -17,10 +17,7 @@ const Runtime::ControlClassInfo kClass{CLSID_Sendrel, L"SendrelControl.Sendrel",
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        Runtime::ComServer::SetModule(instance);
-        DisableThreadLibraryCalls(instance);
-    }
+    Runtime::ComServer::DllEntry(instance, reason);
     return TRUE;
 }
 
