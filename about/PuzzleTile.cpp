@@ -18,9 +18,3 @@ void PuzzleTile::SetSpecialEffect(int effect)
     SetWindowPos(hWnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
-
-void PuzzleTile::SetMouseIcon(HCURSOR icon)
-{
-    mouseIcon_ = icon;
-    Control::SetMouseIcon(icon);
-}

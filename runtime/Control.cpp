@@ -7,6 +7,7 @@
 
 #include "runtime/ErrorReport.h"
 #include "runtime/Form.h"
+#include "runtime/MousePointer.h"
 
 namespace Runtime {
 
@@ -57,28 +58,6 @@ UINT NextControlId()
     if (++next >= 0xFFF0) next = 1001;
     while (ControlIds().count(next)) ++next;
     return next;
-}
-
-HCURSOR CursorFor(int pointer, HCURSOR custom)
-{
-    switch (pointer) {
-    case 1: return LoadCursorW(nullptr, IDC_ARROW);
-    case 2: return LoadCursorW(nullptr, IDC_CROSS);
-    case 3: return LoadCursorW(nullptr, IDC_IBEAM);
-    case 5: return LoadCursorW(nullptr, IDC_SIZEALL);
-    case 6: return LoadCursorW(nullptr, IDC_SIZENESW);
-    case 7: return LoadCursorW(nullptr, IDC_SIZENS);
-    case 8: return LoadCursorW(nullptr, IDC_SIZENWSE);
-    case 9: return LoadCursorW(nullptr, IDC_SIZEWE);
-    case 10: return LoadCursorW(nullptr, IDC_UPARROW);
-    case 11: return LoadCursorW(nullptr, IDC_WAIT);
-    case 12: return LoadCursorW(nullptr, IDC_NO);
-    case 13: return LoadCursorW(nullptr, IDC_APPSTARTING);
-    case 14: return LoadCursorW(nullptr, IDC_HELP);
-    case 15: return LoadCursorW(nullptr, IDC_SIZEALL);
-    case 99: return custom;
-    default: return nullptr;
-    }
 }
 
 // Whether a child window already has this place and size in its parent's
@@ -260,7 +239,16 @@ void Control::SetToolTipText(const std::wstring& text)
 
 void Control::SetMousePointer(int pointer)
 {
+    if (pointer == mousePointer_) return;
     mousePointer_ = pointer;
+    RefreshPointer(hwnd_);
+}
+
+void Control::SetMouseIcon(HCURSOR cursor)
+{
+    if (cursor == mouseIcon_) return;
+    mouseIcon_ = cursor;
+    if (mousePointer_ == PointerCustom) RefreshPointer(hwnd_);
 }
 
 void Control::SetFocus()
@@ -327,12 +315,9 @@ bool Control::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         }
         break;
     case WM_SETCURSOR:
-        if (mousePointer_ != 0 && LOWORD(lParam) == HTCLIENT) {
-            if (HCURSOR c = CursorFor(mousePointer_, mouseIcon_)) {
-                ::SetCursor(c);
-                result = TRUE;
-                return true;
-            }
+        if (AnswerSetCursor(mousePointer_, mouseIcon_, lParam)) {
+            result = TRUE;
+            return true;
         }
         break;
     default:

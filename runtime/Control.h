@@ -92,10 +92,13 @@ public:
     void SetToolTipText(const std::wstring& text);
 
     // The cursor shown over the control: 0 default, 99 custom (MouseIcon),
-    // other values the system cursors (11 hourglass, 13 arrow+hourglass, ...).
+    // other values the system cursors (11 hourglass, 13 arrow+hourglass, ...;
+    // runtime/MousePointer.h). A change shows at once under the mouse.
+    // Over a form, the form's pointer shows where no control sets its own.
     int MousePointer() const noexcept { return mousePointer_; }
     void SetMousePointer(int pointer);
-    void SetMouseIcon(HCURSOR cursor) { mouseIcon_ = cursor; }
+    HCURSOR MouseIcon() const noexcept { return mouseIcon_; }
+    void SetMouseIcon(HCURSOR cursor);
 
     void SetFocus();
     bool HasFocus() const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/MousePointer.h"
 #include "runtime/Pump.h"
 
 namespace Runtime {
@@ -336,6 +337,11 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_SETCURSOR:
+        // Over the form and over its controls that keep the default pointer
+        // (they ask the form first).
+        if (AnswerSetCursor(MousePointer(), MouseIcon(), lParam)) return TRUE;
+        break;
     case WM_CLOSE:
         UnloadWithMode(0); // closed by the user
         return 0;

@@ -1,6 +1,7 @@
 #include "runtime/PropertyPage.h"
 
 #include "runtime/ComDispatch.h"
+#include "runtime/MousePointer.h"
 #include "runtime/WindowClass.h"
 
 namespace Runtime {
@@ -185,6 +186,13 @@ void PropertyPage::SetChanged(bool changed)
     if (site_) site_->OnStatusChange(changed ? PROPPAGESTATUS_DIRTY : PROPPAGESTATUS_CLEAN);
 }
 
+void PropertyPage::SetMousePointer(int pointer)
+{
+    if (pointer == mousePointer_) return;
+    mousePointer_ = pointer;
+    RefreshPointer(wnd_);
+}
+
 LRESULT CALLBACK PropertyPage::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<PropertyPage*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
@@ -200,6 +208,7 @@ LRESULT CALLBACK PropertyPage::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPA
             if (self->OnMessage(msg, wParam, lParam, result)) return result;
         } catch (...) {
         }
+        if (msg == WM_SETCURSOR && AnswerSetCursor(self->mousePointer_, nullptr, lParam)) return TRUE;
     }
     return DefWindowProcW(wnd, msg, wParam, lParam);
 }

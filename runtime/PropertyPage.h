@@ -51,15 +51,17 @@ public:
     template <typename Page>
     static HRESULT Create(REFIID iid, void** object)
     {
-        auto* page = new (std::nothrow) Page;
-        if (!page) return E_OUTOFMEMORY;
-        HRESULT hr = page->QueryInterface(iid, object);
-        page->Release();
-        return hr;
+        return ComServer::HandOut(new (std::nothrow) Page, iid, object);
     }
 
     // The page window (null while the page is not active).
     HWND Window() const noexcept { return wnd_; }
+
+    // The cursor shown over the page and its controls that keep the
+    // default (runtime/MousePointer.h): 11, the hourglass, while a long
+    // change of the page runs; 0 the default. A change shows at once.
+    int MousePointer() const noexcept { return mousePointer_; }
+    void SetMousePointer(int pointer);
 
 protected:
     // Makes the page's controls as children of `page`.
@@ -98,6 +100,7 @@ private:
     ComPtr<IDispatch> edited_;
     HWND wnd_ = nullptr;
     bool dirty_ = false;
+    int mousePointer_ = 0;
 };
 
 } // namespace Runtime

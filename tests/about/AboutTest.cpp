@@ -6,6 +6,7 @@
 #include "common/Version.h"
 #include "tests/servers/ComTestObjects.h"
 #include "tests/servers/HttpTestServer.h"
+#include "tests/support/CursorAnswer.h"
 #include "tests/support/Screenshot.h"
 
 #include <atomic>
@@ -18,6 +19,14 @@ using Reply = HttpTestServer::Reply;
 
 class AboutWindow : public AboutFixture {
 protected:
+    // A fresh window in place of the one the fixture showed.
+    void Reopen()
+    {
+        if (form->Loaded()) form->Unload();
+        form = std::make_unique<fwAbout>();
+        ASSERT_TRUE(form->Load());
+        form->Show();
+    }
     std::wstring ControlText(const wchar_t* name)
     {
         Runtime::Variant value;
@@ -108,10 +117,7 @@ TEST_F(AboutWindow, UpdateCheckResults)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        if (form->Loaded()) form->Unload();
-        form = std::make_unique<fwAbout>();
-        ASSERT_TRUE(form->Load());
-        form->Show();
+        Reopen();
         server.Serve(c.reply, c.body);
         form->ucUpdate.PutText(L"RemotePath", server.Url());
         form->bbUpdate_Click();
@@ -156,6 +162,53 @@ TEST_F(AboutWindow, SecondClickDuringTheCheckCancelsIt)
     EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
     EXPECT_EQ(form->tlUpdate.Caption(), L"before");
     EXPECT_TRUE(form->bbUpdate.Enabled());
+    EXPECT_EQ(form->MousePointer(), 0);
+}
+
+TEST_F(AboutWindow, CheckShowsTheHourglassAndTheDefaultPointerAfterwardsAlsoWhenItFails)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    const HCURSOR hourglass = LoadCursorW(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    struct {
+        const char* name;
+        std::string body;
+        std::wstring text;
+    } cases[] = {
+        {"newer", "Version=9.5;Size=100;", L"Version 9.5\r\nis now available\r\nto download."},
+        {"no version item", "Size=5;Size=100;", L"Remote resource is not accessible now. Please try later."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reopen();
+        // Half the reply is out when a message reaches the window; the rest
+        // waits until the window's pointer is seen.
+        HANDLE seen = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        int pointerDuring = -1;
+        HCURSOR overForm = nullptr, overButton = nullptr;
+        form->tlVersion.MouseMove = [&](const Runtime::MouseArgs&) {
+            pointerDuring = form->MousePointer();
+            overForm = TestSupport::CursorAnswer(form->hWnd());
+            overButton = TestSupport::CursorAnswer(form->bbUpdate.hWnd());
+            SetEvent(seen);
+        };
+        HWND label = form->tlVersion.hWnd();
+        server.Midway = [&] {
+            PostMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+            WaitForSingleObject(seen, 10000);
+        };
+        server.Serve(Reply::Halves, c.body);
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+        CloseHandle(seen);
+        EXPECT_EQ(form->tlUpdate.Caption(), c.text);
+        EXPECT_EQ(pointerDuring, 11);
+        EXPECT_EQ(overForm, hourglass);
+        EXPECT_EQ(overButton, hourglass) << "the button keeps the default pointer: the form's shows";
+        EXPECT_EQ(form->MousePointer(), 0);
+        EXPECT_EQ(TestSupport::CursorAnswer(form->hWnd()), arrow);
+    }
 }
 
 TEST_F(AboutWindow, ClosingDuringTheCheckEndsItAndReleasesTheControl)
@@ -182,11 +235,7 @@ TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)
 {
     for (const char* which : {"bbUpdate", "bbClose", "tlSite", "pbTable"}) {
         SCOPED_TRACE(which);
-        if (!form->Loaded()) {
-            form = std::make_unique<fwAbout>();
-            ASSERT_TRUE(form->Load());
-            form->Show();
-        }
+        if (!form->Loaded()) Reopen();
         std::string name = which;
         HWND target = name == "bbUpdate" ? form->bbUpdate.hWnd()
                       : name == "bbClose" ? form->bbClose.hWnd()
