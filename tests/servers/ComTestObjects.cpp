@@ -50,26 +50,10 @@ const VARIANT* PropertyBagStub::Find(const std::wstring& name) const
 
 std::vector<std::wstring> PropertyBagStub::Keys() const { return order_; }
 
-STDMETHODIMP ExtenderStub::QueryInterface(REFIID iid, void** object)
+SiteStub::SiteStub(std::wstring ambientName, const std::wstring& extenderName)
+    : offersExtender(!extenderName.empty()), ambientName_(std::move(ambientName))
 {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
-        return Answer(this, static_cast<IDispatch*>(this), object);
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP ExtenderStub::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
-{
-    if (count != 1 || _wcsicmp(names[0], L"Name") != 0) return DISP_E_UNKNOWNNAME;
-    ids[0] = 1;
-    return S_OK;
-}
-
-STDMETHODIMP ExtenderStub::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
-{
-    if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
-    *result = TextArg(name_);
-    return S_OK;
+    if (offersExtender) extender.SetText(L"Name", extenderName);
 }
 
 STDMETHODIMP SiteStub::QueryInterface(REFIID iid, void** object)
@@ -82,18 +66,25 @@ STDMETHODIMP SiteStub::QueryInterface(REFIID iid, void** object)
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP SiteStub::GetExtendedControl(IDispatch** extender)
+STDMETHODIMP SiteStub::GetExtendedControl(IDispatch** result)
 {
-    *extender = nullptr;
-    if (extenderName_.empty()) return E_NOTIMPL;
-    return extender_.QueryInterface(IID_IDispatch, reinterpret_cast<void**>(extender));
+    *result = nullptr;
+    if (!offersExtender) return E_NOTIMPL;
+    return extender.QueryInterface(IID_IDispatch, reinterpret_cast<void**>(result));
 }
 
 STDMETHODIMP SiteStub::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
 {
-    if (id != DISPID_AMBIENT_DISPLAYNAME || !result) return DISP_E_MEMBERNOTFOUND;
-    *result = TextArg(name_);
-    return S_OK;
+    if (!result) return DISP_E_MEMBERNOTFOUND;
+    if (id == DISPID_AMBIENT_DISPLAYNAME && !ambientName_.empty()) {
+        *result = TextArg(ambientName_);
+        return S_OK;
+    }
+    if (id == DISPID_AMBIENT_USERMODE) {
+        *result = BoolArg(userMode);
+        return S_OK;
+    }
+    return DISP_E_MEMBERNOTFOUND;
 }
 
 STDMETHODIMP InPlaceSiteStub::QueryInterface(REFIID iid, void** object)
@@ -114,14 +105,6 @@ STDMETHODIMP InPlaceSiteStub::GetWindowContext(IOleInPlaceFrame** frame, IOleInP
     *position = position_;
     *clip = position_;
     return S_OK;
-}
-
-STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** object)
-{
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
-        return Answer(this, static_cast<IDispatch*>(this), object);
-    *object = nullptr;
-    return E_NOINTERFACE;
 }
 
 STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*)

@@ -1,7 +1,8 @@
 #pragma once
 // What a host gives a control, made small for the tests: a property bag in
-// memory, a client site that names the control, sinks that record the
-// control's events and change notes, and calls through IDispatch.
+// memory, a client site with its ambient properties and extender, sinks
+// that record the control's events and change notes, and calls through
+// IDispatch.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -11,30 +12,10 @@
 
 #include "runtime/ComVariant.h"
 #include "runtime/ScopedWin.h"
+#include "tests/servers/FakeObject.h"
+#include "tests/servers/StubBase.h"
 
 namespace TestSupport {
-
-// The end of a stub's QueryInterface that found `as`: hands it out and
-// counts the reference.
-template <typename T>
-HRESULT Answer(T* self, void* as, void** object)
-{
-    *object = as;
-    self->AddRef();
-    return S_OK;
-}
-
-// Reference counting for the stubs; they live on the test's stack, so the
-// count only has to be right, never to free anything.
-template <typename... Interfaces>
-class StackObject : public Interfaces... {
-public:
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-    ULONG References() const noexcept { return refs_; }
-private:
-    ULONG refs_ = 1;
-};
 
 class PropertyBagStub final : public StackObject<IPropertyBag> {
 public:
@@ -65,27 +46,16 @@ public:
     STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
 };
 
-// The extender a host wraps around a control: its Name.
-class ExtenderStub final : public StackObject<IDispatch> {
-public:
-    explicit ExtenderStub(std::wstring name) : name_(std::move(name)) {}
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
-private:
-    std::wstring name_;
-};
-
-// A client site whose ambient display name is `ambientName` and, when
-// `extenderName` is not empty, whose extender is named so.
+// A form host's client site: the ambient display name (when it has one)
+// and UserMode, and the extender the host wraps around the control, whose
+// Name, Parent and other members the test sets.
 class SiteStub final : public ClientSiteStub<IDispatch, IOleControlSite> {
 public:
-    explicit SiteStub(std::wstring ambientName, std::wstring extenderName = L"")
-        : name_(std::move(ambientName)), extenderName_(extenderName), extender_(std::move(extenderName))
-    {
-    }
+    SiteStub() = default;
+    // A site whose ambient display name is `ambientName` and, when
+    // `extenderName` is not empty, whose extender is named so; else it
+    // offers no extender.
+    explicit SiteStub(std::wstring ambientName, const std::wstring& extenderName = L"");
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
@@ -98,10 +68,13 @@ public:
     STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
     STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+
+    bool userMode = true;
+    bool offersExtender = true;
+    FakeObject extender;
+
 private:
-    std::wstring name_;
-    std::wstring extenderName_;
-    ExtenderStub extender_;
+    std::wstring ambientName_;
 };
 
 // A client site that takes the control in place in the window `host`, at
@@ -131,12 +104,8 @@ private:
 };
 
 // Records the control's NewVersion events.
-class EventSink final : public StackObject<IDispatch> {
+class EventSink final : public DispatchStub {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
     std::vector<std::wstring> newVersions;
 };

@@ -77,7 +77,7 @@ HRESULT LatchetFixture::NewObject(REFCLSID classId, REFIID iid, void** object)
     return FAILED(hr) ? hr : factory->CreateInstance(nullptr, iid, object);
 }
 
-Runtime::ComPtr<IDispatch> LatchetFixture::NewControl(HostSite* hostSite)
+Runtime::ComPtr<IDispatch> LatchetFixture::NewControl(SiteStub* hostSite)
 {
     Runtime::ComPtr<IDispatch> made;
     NewObject(kLatchetClassId, IID_IDispatch, reinterpret_cast<void**>(made.Put()));

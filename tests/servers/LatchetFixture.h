@@ -27,7 +27,7 @@ protected:
     void TearDown() override;
 
     // A new control from the server; with `site` it is placed on that site.
-    Runtime::ComPtr<IDispatch> NewControl(HostSite* site = nullptr);
+    Runtime::ComPtr<IDispatch> NewControl(SiteStub* site = nullptr);
     // A new object of class `classId` from the control's server.
     HRESULT NewObject(REFCLSID classId, REFIID iid, void** object);
     // A new top-level test window (hidden), destroyed at the end of the test.
@@ -44,7 +44,7 @@ protected:
 
     static bool Hooked(HWND window);
 
-    HostSite site;
+    SiteStub site;
     LatchetSink sink;
     std::vector<std::string> log;
     Runtime::ComPtr<IDispatch> control;

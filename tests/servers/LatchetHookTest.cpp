@@ -174,7 +174,7 @@ TEST_F(LatchetHook, UnicodeTextPassesTheHookIntact)
 TEST_F(LatchetHook, ASecondControlOnTheThreadTakesTheWindowOverCleanly)
 {
     HookWindow(2);
-    HostSite otherSite;
+    SiteStub otherSite;
     LatchetSink otherSink;
     FakeObject form;
     form.SetWindow(window);

@@ -252,7 +252,7 @@ TEST_F(LatchetProperties, PropertiesPersistThroughAPropertyBag)
     };
     for (const Load& load : loads) {
         SCOPED_TRACE(load.name);
-        HostSite loadSite;
+        SiteStub loadSite;
         loadSite.extender.SetObject(L"Parent", &host.form);
         Runtime::ComPtr<IDispatch> loaded = NewControl(&loadSite);
         PropertyBagStub source;
