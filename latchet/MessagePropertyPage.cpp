@@ -11,7 +11,7 @@
 #include "latchet/PageClipboard.h"
 #include "latchet/PageKeys.h"
 #include "latchet/ShiftState.h"
-#include "latchet/WaitCursor.h"
+#include "runtime/MousePointer.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
@@ -137,12 +137,13 @@ void MessagePropertyPage::lbMessage_ItemCheck()
 
 void MessagePropertyPage::CheckAll(bool checked)
 {
-    WaitCursor wait;
+    SetMousePointer(Runtime::PointerHourglass);
     // One change of the page list for the whole list, not one per item.
     filling_ = true;
     CheckList::SetAllChecked(lbMessage_, checked);
     filling_ = false;
     lbMessage_ItemCheck();
+    SetMousePointer(Runtime::PointerDefault);
 }
 
 void MessagePropertyPage::CopyCurrent()

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "tests/chardata/ClipboardFixture.h"
+#include "tests/support/CursorAnswer.h"
 
 namespace {
 
@@ -101,15 +102,15 @@ TEST_F(MessagePageKeys, DeleteUnchecksTheCurrentItemAsTheUsersCheckDoes)
 
 TEST_F(MessagePageKeys, CheckAllAndUncheckAllShowTheHourglassAndCountEveryNumberOnce)
 {
-    // The label's text changes while the hourglass is up.
+    // The label's text changes while the hourglass is up: the list answers
+    // the mouse with the page's hourglass then, with its arrow afterwards.
     static HCURSOR seen = nullptr;
-    auto watch = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
-        if (msg == WM_SETTEXT) seen = GetCursor();
+    auto watch = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR list) -> LRESULT {
+        if (msg == WM_SETTEXT) seen = CursorAnswer(reinterpret_cast<HWND>(list));
         return DefSubclassProc(wnd, msg, wParam, lParam);
     };
-    SetWindowSubclass(count, watch, 1, 0);
+    SetWindowSubclass(count, watch, 1, reinterpret_cast<DWORD_PTR>(list));
     HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW), wait = LoadCursorW(nullptr, IDC_WAIT);
-    SetCursor(arrow);
 
     int items = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     std::set<long> values;
@@ -118,7 +119,7 @@ TEST_F(MessagePageKeys, CheckAllAndUncheckAllShowTheHourglassAndCountEveryNumber
     EXPECT_EQ(CheckedCount(), items);
     EXPECT_EQ(WindowText(count), L"(" + std::to_wstring(values.size()) + L")");
     EXPECT_EQ(seen, wait);
-    EXPECT_EQ(GetCursor(), arrow);
+    EXPECT_EQ(CursorAnswer(list), arrow);
     EXPECT_EQ(page->IsPageDirty(), S_OK);
     ASSERT_EQ(page->Apply(), S_OK);
     std::wstring applied = Text(L"Messages");
@@ -129,7 +130,7 @@ TEST_F(MessagePageKeys, CheckAllAndUncheckAllShowTheHourglassAndCountEveryNumber
     EXPECT_EQ(CheckedCount(), 0);
     EXPECT_EQ(WindowText(count), L"(0)");
     EXPECT_EQ(seen, wait);
-    EXPECT_EQ(GetCursor(), arrow);
+    EXPECT_EQ(CursorAnswer(list), arrow);
     ASSERT_EQ(page->Apply(), S_OK);
     EXPECT_EQ(Text(L"Messages"), L"");
 
