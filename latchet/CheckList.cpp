@@ -100,7 +100,9 @@ bool Checked(HWND list, int index)
 bool SetChecked(HWND list, int index, bool checked)
 {
     if (!InList(list, index) || Checked(list, index) == checked) return false;
-    SendMessageW(list, LB_SETSEL, checked ? TRUE : FALSE, index);
+    // A range of one item: selecting it through LB_SETSEL would also make it
+    // the current item and scroll to it.
+    SendMessageW(list, LB_SELITEMRANGE, checked ? TRUE : FALSE, MAKELPARAM(index, index));
     return true;
 }
 

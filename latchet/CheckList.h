@@ -22,7 +22,8 @@ std::wstring Text(HWND list, int index);
 long Data(HWND list, int index);
 
 bool Checked(HWND list, int index);
-// Sets the item's check; true when it changed.
+// Sets the item's check, leaving the current item where it is; true when
+// it changed.
 bool SetChecked(HWND list, int index, bool checked);
 // Sets every item's check.
 void SetAllChecked(HWND list, bool checked);

@@ -27,7 +27,7 @@ bool ReadLong(const VARIANT& from, long& value)
 
 } // namespace
 
-CheckListObject* CheckListObject::Create(HWND list, std::function<void()> onCheck)
+CheckListObject* CheckListObject::Create(HWND list, std::function<void(int)> onCheck)
 {
     return new (std::nothrow) CheckListObject(list, std::move(onCheck));
 }
@@ -132,7 +132,7 @@ HRESULT CheckListObject::Put(DISPID id, long index, const VARIANT& value)
     long number = 0;
     if (!ReadLong(value, number)) return DISP_E_TYPEMISMATCH;
     if (id == Selected) {
-        if (CheckList::SetChecked(list_, index, number != 0) && onCheck_) onCheck_();
+        if (CheckList::SetChecked(list_, index, number != 0) && onCheck_) onCheck_(static_cast<int>(index));
         return S_OK;
     }
     if (id == ListIndex) {

@@ -2,7 +2,7 @@
 // A page's check list as the control's list menu reaches it, late bound:
 // ListCount, Selected(i) (the item's check), ListIndex (the current item),
 // List(i), ItemData(i) and hWnd. A check changed through it runs the
-// page's check handler, as the user's check does. When the page's window
+// page's check handler with the item's index, as the user's check runs it. When the page's window
 // goes the page detaches it; the control may still hold it, and it is then
 // an empty list.
 #include <windows.h>
@@ -16,7 +16,7 @@
 class CheckListObject final : public IDispatch {
 public:
     // A new object over `list` with one reference, which the caller owns.
-    static CheckListObject* Create(HWND list, std::function<void()> onCheck);
+    static CheckListObject* Create(HWND list, std::function<void(int)> onCheck);
     void Detach();
 
     // IUnknown
@@ -32,12 +32,12 @@ public:
                         UINT* argError) override;
 
 private:
-    CheckListObject(HWND list, std::function<void()> onCheck) : list_(list), onCheck_(std::move(onCheck)) {}
+    CheckListObject(HWND list, std::function<void(int)> onCheck) : list_(list), onCheck_(std::move(onCheck)) {}
     HRESULT Get(DISPID id, long index, VARIANT* result) const;
     HRESULT Put(DISPID id, long index, const VARIANT& value);
 
     Runtime::ComServer::ObjectLock lock_;
     std::atomic<ULONG> refs_{1};
     HWND list_;
-    std::function<void()> onCheck_;
+    std::function<void(int)> onCheck_;
 };

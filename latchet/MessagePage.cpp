@@ -49,6 +49,11 @@ std::wstring CountLabel(std::wstring_view pageList)
     std::size_t count = 0;
     for (const std::wstring& part : Parts(pageList))
         if (!part.empty()) ++count;
+    return CountLabel(count);
+}
+
+std::wstring CountLabel(std::size_t count)
+{
     return L"(" + std::to_wstring(count) + L")";
 }
 

@@ -18,6 +18,7 @@ std::wstring PageList(std::wstring_view messages);
 
 // "(" and the count of numbers in the page list ")".
 std::wstring CountLabel(std::wstring_view pageList);
+std::wstring CountLabel(std::size_t count);
 
 struct Item {
     std::wstring name;

@@ -39,7 +39,7 @@ void MessagePropertyPage::CreateContent(HWND page)
     SendMessageW(ltCount_, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
     lbMessage_ = CheckList::Create(page, kListId, PageFont());
     SetWindowSubclass(lbMessage_, ListProc, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
-    listObject_ = CheckListObject::Create(lbMessage_, [this] { lbMessage_ItemCheck(); });
+    listObject_ = CheckListObject::Create(lbMessage_, [this](int index) { ItemChecked(index); });
     if (!listObject_) Runtime::Raise(7);
 }
 
@@ -94,23 +94,28 @@ std::vector<std::wstring> MessagePropertyPage::ItemTexts(const std::vector<Messa
 
 void MessagePropertyPage::Load(IDispatch* control)
 {
-    pageList_ = MessagePage::PageList(Common::MemberText(control, L"Messages"));
-    SetWindowTextW(ltCount_, MessagePage::CountLabel(pageList_).c_str());
+    std::wstring pageList = MessagePage::PageList(Common::MemberText(control, L"Messages"));
+    SetWindowTextW(ltCount_, MessagePage::CountLabel(pageList).c_str());
 
-    std::vector<MessagePage::Item> items = MessagePage::Items(Common::ThreadMessageList(), pageList_);
+    std::vector<MessagePage::Item> items = MessagePage::Items(Common::ThreadMessageList(), pageList);
     std::vector<std::wstring> texts = ItemTexts(items);
     filling_ = true;
     values_.clear();
+    checks_.clear();
+    checkedRows_.clear();
     SendMessageW(lbMessage_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lbMessage_, LB_RESETCONTENT, 0, 0);
     for (std::size_t i = 0; i < items.size(); ++i) {
         auto index = SendMessageW(lbMessage_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[i].c_str()));
         if (index < 0) break;
         SendMessageW(lbMessage_, LB_SETITEMDATA, static_cast<WPARAM>(index), items[i].value);
-        if (items[i].checked) SendMessageW(lbMessage_, LB_SETSEL, TRUE, index);
         values_.push_back(items[i].value);
+        checks_.push_back(false);
+        if (items[i].checked) {
+            CheckList::SetChecked(lbMessage_, static_cast<int>(index), true);
+            TakeCheck(static_cast<std::size_t>(index), true);
+        }
     }
-    checks_ = CheckList::Checks(lbMessage_);
     SendMessageW(lbMessage_, LB_SETTOPINDEX, 0, 0);
     SendMessageW(lbMessage_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lbMessage_, nullptr, TRUE);
@@ -118,21 +123,42 @@ void MessagePropertyPage::Load(IDispatch* control)
     SetChanged(false);
 }
 
+bool MessagePropertyPage::TakeCheck(std::size_t index, bool checked)
+{
+    if (index >= checks_.size() || checks_[index] == checked) return false;
+    checks_[index] = checked;
+    long value = values_[index];
+    if (checked) ++checkedRows_[value];
+    else if (auto row = checkedRows_.find(value); row != checkedRows_.end() && --row->second <= 0) checkedRows_.erase(row);
+    return true;
+}
+
+void MessagePropertyPage::ChecksTaken()
+{
+    // The label shows its new text with the next paint: a label repainted
+    // at once for each item took most of the time of checking the whole
+    // list item by item.
+    SendMessageW(ltCount_, WM_SETREDRAW, FALSE, 0);
+    SetWindowTextW(ltCount_, MessagePage::CountLabel(checkedRows_.size()).c_str());
+    SendMessageW(ltCount_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(ltCount_, nullptr, TRUE);
+    SetChanged(true);
+}
+
 void MessagePropertyPage::lbMessage_ItemCheck()
 {
     if (filling_) return;
     std::vector<bool> checks = CheckList::Checks(lbMessage_);
+    bool taken = false;
+    for (std::size_t i = 0; i < checks.size(); ++i) taken |= TakeCheck(i, checks[i]);
     // The list also notes a move of the current item, which checks nothing.
-    if (checks == checks_) return;
-    checks_ = checks;
-    std::vector<MessagePage::Item> items(std::min(values_.size(), checks.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i].value = values_[i];
-        items[i].checked = checks[i];
-    }
-    pageList_ = MessagePage::PageListOfChecked(items);
-    SetWindowTextW(ltCount_, MessagePage::CountLabel(pageList_).c_str());
-    SetChanged(true);
+    if (taken) ChecksTaken();
+}
+
+void MessagePropertyPage::ItemChecked(int index)
+{
+    if (filling_ || index < 0) return;
+    if (TakeCheck(static_cast<std::size_t>(index), CheckList::Checked(lbMessage_, index))) ChecksTaken();
 }
 
 void MessagePropertyPage::CheckAll(bool checked)
@@ -157,7 +183,7 @@ void MessagePropertyPage::lbMessage_KeyDown(int keyCode, int shift)
     int current = CheckList::Current(lbMessage_);
     switch (PageKeys::CommandOf(keyCode, shift)) {
     case PageKeys::Delete:
-        if (CheckList::SetChecked(lbMessage_, current, false)) lbMessage_ItemCheck();
+        if (CheckList::SetChecked(lbMessage_, current, false)) ItemChecked(current);
         break;
     case PageKeys::Copy: CopyCurrent(); break;
     case PageKeys::Cut:
@@ -188,7 +214,12 @@ void MessagePropertyPage::lbMessage_MouseUp()
 
 HRESULT MessagePropertyPage::Save(IDispatch* control)
 {
-    return PutText(control, L"Messages", pageList_);
+    std::vector<MessagePage::Item> items(values_.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].value = values_[i];
+        items[i].checked = checks_[i];
+    }
+    return PutText(control, L"Messages", MessagePage::PageListOfChecked(items));
 }
 
 void MessagePropertyPage::FocusProperty()

@@ -5,6 +5,7 @@
 // control's Messages. A right click on the list pops up the control's list
 // menu over it; keys in the list check, copy, find and move between the
 // checked items.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,15 @@ private:
     void FocusProperty() override;
     const wchar_t* Source() const override { return L"Message"; }
 
-    // An item checked or unchecked: the page list follows the checks.
+    // Items checked or unchecked by the user: the page list follows the
+    // checks (the list notes only that its selection changed).
     void lbMessage_ItemCheck();
+    // Item `index` checked or unchecked by the program.
+    void ItemChecked(int index);
+    // Takes the item's new check into the page list; true when it changed.
+    bool TakeCheck(std::size_t index, bool checked);
+    // The count label and the changed state after checks were taken.
+    void ChecksTaken();
     void lbMessage_KeyDown(int keyCode, int shift);
     void lbMessage_MouseUp();
     // Checks or unchecks every item, the hourglass shown meanwhile.
@@ -49,9 +57,13 @@ private:
     HWND lbMessage_ = nullptr;
     HWND ltCount_ = nullptr;
     CheckListObject* listObject_ = nullptr; // lbMessage as the list menu reaches it
-    std::wstring pageList_;
-    std::vector<long> values_; // each item's message number, in list order
-    std::vector<bool> checks_; // each item's check, as the page list holds it
+    // The page list is kept as the checks it stands for: it is made from
+    // them in list order when written back. A check costs no more than
+    // the count of its value, also when the whole list is checked item by
+    // item.
+    std::vector<long> values_;        // each item's message number, in list order
+    std::vector<bool> checks_;        // each item's check
+    std::map<long, int> checkedRows_; // each checked number: its checked items
     int tabStop_ = 0;
     bool filling_ = false;
 };

@@ -51,8 +51,10 @@ TEST_F(PagesFocus, TheListMenuChecksAndUnchecksAsTheUserDoes)
     EXPECT_EQ(CheckedCount(), 1);
     EXPECT_EQ(page->IsPageDirty(), S_FALSE);
 
+    SendMessageW(list, LB_SETCARETINDEX, 3, FALSE);
     RightClick(3, L'a'); // Select All
     EXPECT_EQ(CheckedCount(), items);
+    EXPECT_EQ(Current(), 3); // the checks move no current item
     EXPECT_EQ(WindowText(count), L"(" + std::to_wstring(values.size()) + L")");
     EXPECT_EQ(page->IsPageDirty(), S_OK);
     ASSERT_EQ(page->Apply(), S_OK);
