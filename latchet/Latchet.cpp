@@ -29,13 +29,6 @@ enum : DISPID {
 const wchar_t kSource[] = L"Latchet";
 const long kHotKeyMessage = 786; // WM_HOTKEY
 
-HRESULT GetFlag(bool flag, VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
-
 void SetText(VARIANT* target, const std::wstring& text)
 {
     VariantInit(target);
@@ -247,7 +240,7 @@ STDMETHODIMP Latchet::put_CallOrder(CallOrderConst value)
     return S_OK;
 }
 
-STDMETHODIMP Latchet::get_Enabled(VARIANT_BOOL* value) { return GetFlag(enabled_, value); }
+STDMETHODIMP Latchet::get_Enabled(VARIANT_BOOL* value) { return Runtime::OutFlag(enabled_, value); }
 
 STDMETHODIMP Latchet::put_Enabled(VARIANT_BOOL value)
 {

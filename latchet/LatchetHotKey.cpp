@@ -83,42 +83,22 @@ HRESULT Latchet::LetHotKeyFlag(bool& field, VARIANT_BOOL value, DISPID id)
     return S_OK;
 }
 
-STDMETHODIMP Latchet::get_HotKeyAlt(VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = hotKeyAlt_ ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
+STDMETHODIMP Latchet::get_HotKeyAlt(VARIANT_BOOL* value) { return Runtime::OutFlag(hotKeyAlt_, value); }
 
 STDMETHODIMP Latchet::put_HotKeyAlt(VARIANT_BOOL value) { return LetHotKeyFlag(hotKeyAlt_, value, kHotKeyAltId); }
 
-STDMETHODIMP Latchet::get_HotKeyCtrl(VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = hotKeyCtrl_ ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
+STDMETHODIMP Latchet::get_HotKeyCtrl(VARIANT_BOOL* value) { return Runtime::OutFlag(hotKeyCtrl_, value); }
 
 STDMETHODIMP Latchet::put_HotKeyCtrl(VARIANT_BOOL value) { return LetHotKeyFlag(hotKeyCtrl_, value, kHotKeyCtrlId); }
 
-STDMETHODIMP Latchet::get_HotKeyShift(VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = hotKeyShift_ ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
+STDMETHODIMP Latchet::get_HotKeyShift(VARIANT_BOOL* value) { return Runtime::OutFlag(hotKeyShift_, value); }
 
 STDMETHODIMP Latchet::put_HotKeyShift(VARIANT_BOOL value)
 {
     return LetHotKeyFlag(hotKeyShift_, value, kHotKeyShiftId);
 }
 
-STDMETHODIMP Latchet::get_HotKeyWin(VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = hotKeyWin_ ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
+STDMETHODIMP Latchet::get_HotKeyWin(VARIANT_BOOL* value) { return Runtime::OutFlag(hotKeyWin_, value); }
 
 STDMETHODIMP Latchet::put_HotKeyWin(VARIANT_BOOL value) { return LetHotKeyFlag(hotKeyWin_, value, kHotKeyWinId); }
 

@@ -41,6 +41,14 @@ inline HRESULT OutText(const std::wstring& text, BSTR* value)
     return *value ? S_OK : E_OUTOFMEMORY;
 }
 
+// Hands `flag` out through a VARIANT_BOOL out parameter.
+inline HRESULT OutFlag(bool flag, VARIANT_BOOL* value)
+{
+    if (!value) return E_POINTER;
+    *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
 class Variant {
 public:
     Variant() noexcept { VariantInit(&v_); }

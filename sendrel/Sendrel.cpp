@@ -43,12 +43,7 @@ HRESULT Sendrel::LetText(std::wstring& field, BSTR value, DISPID id)
     return S_OK;
 }
 
-STDMETHODIMP Sendrel::get_AutoCheck(VARIANT_BOOL* value)
-{
-    if (!value) return E_POINTER;
-    *value = toUpdate_.Enabled() ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
-}
+STDMETHODIMP Sendrel::get_AutoCheck(VARIANT_BOOL* value) { return Runtime::OutFlag(toUpdate_.Enabled(), value); }
 
 STDMETHODIMP Sendrel::put_AutoCheck(VARIANT_BOOL value)
 {
