@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/CodePage.h"
 #include "common/CompareVersions.h"
 #include "common/KeyValue.h"
 #include "common/Val.h"
@@ -37,15 +38,6 @@ private:
     HINTERNET h_;
 };
 
-std::string NarrowAnsi(const std::wstring& text)
-{
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
-    return bytes;
-}
-
 std::wstring WidenAnsi(const std::string& bytes)
 {
     if (bytes.empty()) return {};
@@ -72,7 +64,7 @@ bool Download(const std::wstring& url, std::string& bytes)
     InternetHandle internet(InternetOpenA("", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     Runtime::DoEvents();
     if (!internet.Get() || t_cancel) return true;
-    std::string address = NarrowAnsi(url);
+    std::string address = amUnicode::UnicodeToAnsi(url, 0);
     InternetHandle file(InternetOpenUrlA(internet.Get(), address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
     if (!file.Get()) return true;
     DWORD status = 0;
