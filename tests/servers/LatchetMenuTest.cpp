@@ -12,25 +12,13 @@ using namespace TestSupport;
 
 // A list box as a page's list reaches the control: ListCount, Selected(i),
 // ListIndex, List(i), ItemData(i) and hWnd.
-class FakeListBox final : public StackObject<IDispatch> {
+class FakeListBox final : public DispatchStub {
 public:
     struct Row {
         std::wstring text;
         long data;
         bool selected;
     };
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-            *object = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override
     {
         const wchar_t* known[] = {L"ListCount", L"Selected", L"ListIndex", L"List", L"ItemData", L"hWnd"};

@@ -4,11 +4,8 @@ namespace TestSupport {
 
 STDMETHODIMP PageSite::QueryInterface(REFIID iid, void** object)
 {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite)) {
-        *object = static_cast<IPropertyPageSite*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite))
+        return Answer(this, static_cast<IPropertyPageSite*>(this), object);
     *object = nullptr;
     return E_NOINTERFACE;
 }
