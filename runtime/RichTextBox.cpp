@@ -226,11 +226,24 @@ void RichTextBox::SetSelText(const std::wstring& text)
     ProgramChange([&] { SendMessageW(hWnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
 }
 
+CHARFORMAT2W RichTextBox::SelFormat() const
+{
+    CHARFORMAT2W cf = EmptyFormat();
+    SendMessageW(hWnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+}
+
+void RichTextBox::FormatSelection(CHARFORMAT2W& cf)
+{
+    ++quiet_;
+    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    --quiet_;
+}
+
 bool RichTextBox::SelEffect(unsigned long effect) const
 {
     if (!hWnd()) return false;
-    CHARFORMAT2W cf = EmptyFormat();
-    SendMessageW(hWnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    CHARFORMAT2W cf = SelFormat();
     return (cf.dwMask & effect) && (cf.dwEffects & effect);
 }
 
@@ -240,16 +253,13 @@ void RichTextBox::SetSelEffect(unsigned long effect, bool on)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = effect;
     cf.dwEffects = on ? effect : 0;
-    ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    --quiet_;
+    FormatSelection(cf);
 }
 
 std::wstring RichTextBox::SelFontName() const
 {
     if (!hWnd()) return {};
-    CHARFORMAT2W cf = EmptyFormat();
-    SendMessageW(hWnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    CHARFORMAT2W cf = SelFormat();
     return (cf.dwMask & CFM_FACE) ? std::wstring(cf.szFaceName) : std::wstring();
 }
 
@@ -260,16 +270,13 @@ void RichTextBox::SetSelFontName(const std::wstring& name)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = CFM_FACE;
     lstrcpynW(cf.szFaceName, name.c_str(), LF_FACESIZE);
-    ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    --quiet_;
+    FormatSelection(cf);
 }
 
 double RichTextBox::SelFontSize() const
 {
     if (!hWnd()) return 0;
-    CHARFORMAT2W cf = EmptyFormat();
-    SendMessageW(hWnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    CHARFORMAT2W cf = SelFormat();
     return (cf.dwMask & CFM_SIZE) ? cf.yHeight / 20.0 : 0;
 }
 
@@ -280,16 +287,13 @@ void RichTextBox::SetSelFontSize(double points)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = CFM_SIZE;
     cf.yHeight = static_cast<LONG>(std::lround(points * 20));
-    ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    --quiet_;
+    FormatSelection(cf);
 }
 
 OleColor RichTextBox::SelColor() const
 {
     if (!hWnd()) return 0;
-    CHARFORMAT2W cf = EmptyFormat();
-    SendMessageW(hWnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    CHARFORMAT2W cf = SelFormat();
     if (cf.dwEffects & CFE_AUTOCOLOR) return GetSysColor(COLOR_WINDOWTEXT);
     return cf.crTextColor;
 }
@@ -300,9 +304,7 @@ void RichTextBox::SetSelColor(OleColor color)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = CFM_COLOR;
     cf.crTextColor = ResolveColor(color);
-    ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    --quiet_;
+    FormatSelection(cf);
 }
 
 void RichTextBox::SetLocked(bool locked)

@@ -71,17 +71,18 @@ void ScrollBar::MoveTo(int value)
 
 void ScrollBar::SetMin(int min)
 {
-    if (!IsInteger16(min)) Raise(ErrInvalidProperty);
-    min_ = min;
-    int value = Clamp(value_);
-    ShowRange();
-    MoveTo(value);
+    SetEnd(min_, min);
 }
 
 void ScrollBar::SetMax(int max)
 {
-    if (!IsInteger16(max)) Raise(ErrInvalidProperty);
-    max_ = max;
+    SetEnd(max_, max);
+}
+
+void ScrollBar::SetEnd(int& end, int to)
+{
+    if (!IsInteger16(to)) Raise(ErrInvalidProperty);
+    end = to;
     int value = Clamp(value_);
     ShowRange();
     MoveTo(value);

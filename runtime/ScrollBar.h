@@ -48,6 +48,8 @@ private:
     int ToPosition(int value) const noexcept;
     int FromPosition(int position) const noexcept;
     void ShowRange();
+    // Sets `end` (min_ or max_) to `to`; the value moves into the new range.
+    void SetEnd(int& end, int to);
     void ShowValue();
     // Moves to `value` (clamped) and raises Change when it differs.
     void MoveTo(int value);
