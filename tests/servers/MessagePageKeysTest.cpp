@@ -198,4 +198,25 @@ TEST_F(MessagePageKeys, PasteMakesTheItemOfTheClipboardsTextCurrent)
     }
 }
 
+TEST_F(MessagePageKeys, AClipboardAnotherProgramHoldsLeavesTheListAsItWas)
+{
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    Runtime::Clipboard::Clear();
+    Runtime::Clipboard::SetText("kept");
+    FormsTest::ClipboardHolder holder(20000);
+    ASSERT_TRUE(holder.Held());
+    const std::pair<int, int> keys[] = {{'C', kCtrl}, {'X', kCtrl}, {'V', kCtrl}, {VK_INSERT, kShift}};
+    for (auto [key, shift] : keys) {
+        SCOPED_TRACE(key);
+        SetCurrent(40);
+        Key(key, shift);
+        EXPECT_EQ(Current(), 40);
+        EXPECT_EQ(CheckedCount(), 2);
+        EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+    }
+    holder.Release();
+    EXPECT_EQ(Runtime::Clipboard::GetText(), "kept");
+}
+
 } // namespace

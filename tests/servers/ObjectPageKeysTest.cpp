@@ -121,4 +121,24 @@ TEST_F(ObjectPageKeys, AGuidedChoiceFallsBackToNoneAndApplyWritesIt)
     EXPECT_EQ(Text(L"HookedObject"), L"(None)");
 }
 
+TEST_F(ObjectPageKeys, AClipboardAnotherProgramHoldsLeavesTheEntryAsItWas)
+{
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    Runtime::Clipboard::Clear();
+    Runtime::Clipboard::SetText("cmdOk");
+    FormsTest::ClipboardHolder holder(20000);
+    ASSERT_TRUE(holder.Held());
+    // Ctrl+X copies nothing and so clears nothing; Ctrl+V finds nothing.
+    const std::pair<int, int> keys[] = {{'C', kCtrl}, {'X', kCtrl}, {'V', kCtrl}};
+    for (auto [key, shift] : keys) {
+        SCOPED_TRACE(key);
+        Release(key, shift);
+        EXPECT_EQ(WindowText(combo), L"Me");
+        EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+    }
+    holder.Release();
+    EXPECT_EQ(Runtime::Clipboard::GetText(), "cmdOk");
+}
+
 } // namespace
