@@ -226,6 +226,40 @@ TEST_F(LatchetPages, ObjectPageOfAControlInsideAUserControlShowsOnlyTheWarning)
     EXPECT_EQ(page->IsPageDirty(), S_FALSE);
 }
 
+// A child's rectangle in its parent's client coordinates.
+RECT PlaceOf(HWND child)
+{
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(LatchetPages, EachPageLaysItsControlsOutByItsFigures)
+{
+    OpenPage(kMessagePageId);
+    RECT client{}, label = PlaceOf(ChildOf(pageWindow, L"Static")), list = PlaceOf(ChildOf(pageWindow, L"ListBox"));
+    GetClientRect(pageWindow, &client);
+    // The count at the top left, 9 pixels in; the list 4 pixels below it,
+    // down to the page's foot.
+    EXPECT_EQ(label.left, 9);
+    EXPECT_EQ(label.top, 9);
+    EXPECT_EQ(list.top, label.bottom + 4);
+    EXPECT_GT(list.bottom, client.bottom - 16);
+    ASSERT_EQ(page->Deactivate(), S_OK);
+
+    site.userMode = false;
+    FakeForm host(L"fwMain", window);
+    site.extender.SetText(L"Name", L"ucLatchet");
+    site.extender.SetObject(L"Parent", &host.form);
+    page.Reset();
+    OpenPage(kObjectPageId);
+    RECT box = PlaceOf(ChildOf(pageWindow, L"ComboBox")), warning = PlaceOf(ChildOf(pageWindow, L"Static"));
+    // The warning, 48 pixels high, 8 below the combo box.
+    EXPECT_EQ(warning.top, box.bottom + 8);
+    EXPECT_EQ(warning.bottom - warning.top, 48);
+}
+
 TEST_F(LatchetPages, APageWithoutAnObjectOrWithAForeignOneLosesNothing)
 {
     for (const CLSID* classId : {&kMessagePageId, &kObjectPageId}) {
