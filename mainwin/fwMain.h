@@ -26,6 +26,7 @@
 #include "runtime/ComboBox.h"
 #include "runtime/Form.h"
 #include "runtime/Frame.h"
+#include "runtime/HostedControl.h"
 #include "runtime/Image.h"
 #include "runtime/ImageList.h"
 #include "runtime/Label.h"
@@ -40,6 +41,7 @@
 #include "runtime/Timer.h"
 #include "mainwin/CellPanel.h"
 #include "mainwin/HeaderButton.h"
+#include "mainwin/SentHelpInfo.h"
 
 // One cell of the character table: drawn by the cell panel pbTable, so it
 // has no window of its own, only its place, its code point, its caption and
@@ -332,6 +334,21 @@ public:
     // part), or null.
     Runtime::Control* ActiveControl() const;
 
+    // The window-hook control, hooked to the window itself, and the six
+    // messages it hands over (fwMain_Hook.cpp): the title bar's help area
+    // (CaptionButtonRect) that starts What's This mode, the normal position
+    // kept in FormPlacement, What's This help for menu items and status-bar
+    // panels, and no help file while a menu is open. Without the control
+    // the window works without these.
+    Runtime::HostedControl ucLatchet;
+    static CLSID HookClassId;            // the control's class
+    bool CaptionButtonArmed = false;     // a left press on the help area, until the next caption move
+    int CaptionButtonWidth = 0;          // the window width CaptionButtonRect's left was measured with
+    void ucLatchet_Message(long nMsg, long wPar, long lPar, VARIANT& RC);
+    // Whether a non-client mouse message's point (screen pixels, x in the
+    // low word, y in the high word) lies on the title bar's help area.
+    bool HitCaptionButton(long point) const;
+
     // Fills lvFont from the system's font enumeration, whose callback adds a
     // TrueType family to the list (its name measured on `measure`).
     void FillFontList();
@@ -376,6 +393,9 @@ private:
     void PaintTable();
     void RegisterProgram();
     void SubscribeHookMessages();
+    void KeepNormalPosition();
+    void HookedHelp(long lPar);
+    std::unique_ptr<SentHelpInfo> helpInfo_;
     void ReadSettings();
     void RestorePlacement();
     void KeepOnScreen();

@@ -65,14 +65,16 @@ void fwMain::Form_Load()
     cbCharSet.SetListRows(cbCharSet.ListCount());
     cbCharSet.SetListIndex(Settings::ReadClamped(SettingsPath, L"fwMain", L"cbCharSet",
                                                  CharData::kDefaultCodePageRow, cbCharSet.ListCount() - 1));
-    // 9. Hook subscription: the window-hook control is not part of this
-    // window yet; its six messages are subscribed here once it is.
+    // 9. The window-hook control: hooked to the window, six messages.
     SubscribeHookMessages();
-    // 10. The title-bar help area, from the window width now.
+    // 10. The title-bar help area, where a fourth caption button would be:
+    // left of the three, measured from the window's right edge with the
+    // window width now (the area follows that edge, fwMain_Hook.cpp).
     CaptionButtonRect.right = GetSystemMetrics(SM_CXSIZE) - 2;
     CaptionButtonRect.bottom = GetSystemMetrics(SM_CYSIZE) - 4;
     CaptionButtonRect.top = GetSystemMetrics(SM_CXEDGE) + 3;
     CaptionButtonRect.left = Width() - (GetSystemMetrics(SM_CYEDGE) + 9 + 4 * CaptionButtonRect.right);
+    CaptionButtonWidth = Width();
     // 11. Character Map.
     CharMapPath = Common::SearchPath(L"charmap.exe");
     bbCharMap.SetEnabled(!CharMapPath.empty());
@@ -140,12 +142,6 @@ void fwMain::HidePopupMenus()
     mEdit.SetVisible(false);
     mType.SetVisible(false);
     mHelp.SetVisible(false);
-}
-
-void fwMain::SubscribeHookMessages()
-{
-    // WM_MENUSELECT, WM_EXITMENULOOP, WM_HELP, WM_MOVE, WM_NCLBUTTONDOWN,
-    // WM_NCMOUSEMOVE go to the hook control here once the window has one.
 }
 
 void fwMain::RestorePlacement()

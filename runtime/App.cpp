@@ -65,7 +65,23 @@ Location& HostLocation()
     return location;
 }
 
+std::wstring& HelpFileSetting()
+{
+    static std::wstring file = L"Orlenta.hlp";
+    return file;
+}
+
 } // namespace
+
+const std::wstring& HelpFile()
+{
+    return HelpFileSetting();
+}
+
+void SetHelpFile(const std::wstring& file)
+{
+    HelpFileSetting() = file;
+}
 
 void SetLocation(const std::wstring& folder, const std::wstring& exeName)
 {

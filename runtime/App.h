@@ -22,4 +22,10 @@ int Revision();
 // "FileDescription", "Comments", ...); empty when it is missing.
 std::wstring VersionString(const std::wstring& key);
 
+// The application's help file: the file the runtime opens help from on
+// its own (What's This on a control). It starts as the built-in setting
+// "Orlenta.hlp"; empty, the runtime shows no help by itself.
+const std::wstring& HelpFile();
+void SetHelpFile(const std::wstring& file);
+
 } // namespace Runtime::App

@@ -6,6 +6,7 @@
 
 #include "runtime/MousePointer.h"
 #include "runtime/Pump.h"
+#include "runtime/WhatsThisMode.h"
 
 namespace Runtime {
 
@@ -341,6 +342,10 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         // Over the form and over its controls that keep the default pointer
         // (they ask the form first).
         if (AnswerSetCursor(MousePointer(), MouseIcon(), lParam)) return TRUE;
+        break;
+    case WM_HELP:
+        // What's This help for the control that asked, by the runtime itself.
+        if (lParam && ShowHelpForWindow(*reinterpret_cast<const HELPINFO*>(lParam))) return TRUE;
         break;
     case WM_CLOSE:
         UnloadWithMode(0); // closed by the user

@@ -91,15 +91,27 @@ DISPID HostedControl::IdOf(const wchar_t* name) const
     return id;
 }
 
-HRESULT HostedControl::Put(const wchar_t* name, const VARIANT& value)
+HRESULT HostedControl::Assign(const wchar_t* name, const VARIANT& value, WORD how)
 {
     DISPID id = IdOf(name);
     if (id == DISPID_UNKNOWN) return DISP_E_UNKNOWNNAME;
     VARIANT arg = value;
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params{&arg, &named, 1, 1};
-    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                           nullptr);
+    return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, how, &params, nullptr, nullptr, nullptr);
+}
+
+HRESULT HostedControl::Put(const wchar_t* name, const VARIANT& value)
+{
+    return Assign(name, value, DISPATCH_PROPERTYPUT);
+}
+
+HRESULT HostedControl::PutRef(const wchar_t* name, IDispatch* object)
+{
+    VARIANT v;
+    V_VT(&v) = VT_DISPATCH;
+    V_DISPATCH(&v) = object;
+    return Assign(name, v, DISPATCH_PROPERTYPUTREF);
 }
 
 HRESULT HostedControl::PutText(const wchar_t* name, const std::wstring& text)

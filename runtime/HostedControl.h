@@ -46,6 +46,8 @@ public:
     HRESULT PutText(const wchar_t* name, const std::wstring& text);
     HRESULT PutLong(const wchar_t* name, long value);
     HRESULT PutBool(const wchar_t* name, bool value);
+    // Sets an object property by name (by reference).
+    HRESULT PutRef(const wchar_t* name, IDispatch* object);
     // Calls a method by name; `args` in order (first argument first).
     HRESULT Call(const wchar_t* name, std::vector<VARIANT> args, Variant& result);
 
@@ -55,6 +57,7 @@ public:
 private:
     ComPtr<IClassFactory> FactoryBesideProgram(REFCLSID classId, const std::wstring& serverFile);
     DISPID IdOf(const wchar_t* name) const;
+    HRESULT Assign(const wchar_t* name, const VARIANT& value, WORD how);
 
     HMODULE server_ = nullptr;
     ComPtr<IDispatch> object_;

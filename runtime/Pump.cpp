@@ -3,6 +3,7 @@
 #include "runtime/AccessKeys.h"
 #include "runtime/Form.h"
 #include "runtime/HelpPopup.h"
+#include "runtime/WhatsThisMode.h"
 
 namespace Runtime {
 
@@ -10,8 +11,12 @@ bool PumpMessage(MSG& msg)
 {
     bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
     if (key) {
-        // A key closes a help popup and then does what it does.
-        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) CloseHelpPopup();
+        // A key closes a help popup, or ends What's This mode, and then
+        // does what it does.
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+            CloseHelpPopup();
+            EndWhatsThisMode();
+        }
         if (Form* form = Form::FromWindow(msg.hwnd)) {
             form->PreviewKey(msg);
             // Tab and Shift+Tab move the focus among the form's tab stops.

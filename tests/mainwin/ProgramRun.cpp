@@ -11,6 +11,13 @@ ProgramRun::ProgramRun() : exe_(folder_.File(L"Orlenta.exe"))
     CopyFileW(TestSupport::BuildPath("mainwin/Orlenta.exe").c_str(), exe_.c_str(), FALSE);
 }
 
+bool ProgramRun::CopyBeside(const std::string& buildFile)
+{
+    const std::wstring source = TestSupport::BuildPath(buildFile);
+    const size_t slash = source.find_last_of(L"\\/");
+    return CopyFileW(source.c_str(), folder_.File(source.substr(slash + 1)).c_str(), FALSE) != FALSE;
+}
+
 HWND ProgramRun::Start()
 {
     if (!process_.Start(exe_)) return nullptr;

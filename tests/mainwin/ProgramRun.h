@@ -19,6 +19,8 @@ public:
     std::wstring File(const std::wstring& name) const { return folder_.File(name); }
     std::wstring Settings() const { return File(L"Orlenta.dat"); }
     const std::wstring& Folder() const noexcept { return folder_.Path(); }
+    // Copies a file of the build (e.g. "latchet/Latchet.dll") beside the program.
+    bool CopyBeside(const std::string& buildFile);
 
     // Starts the program; its main window, or null.
     HWND Start();
