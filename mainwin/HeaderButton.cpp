@@ -56,7 +56,8 @@ void HeaderButton::Press(const Runtime::MouseArgs& args)
 
 void HeaderButton::Invalidate() const
 {
-    if (!strip_ || !strip_->hWnd() || Width() <= 0 || Height() <= 0) return;
+    // A hidden form is painted whole when shown.
+    if (!strip_ || !strip_->hWnd() || Width() <= 0 || Height() <= 0 || !FormShown()) return;
     RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
     InvalidateRect(strip_->hWnd(), &r, FALSE);
 }

@@ -26,10 +26,10 @@ fwMain::~fwMain() = default;
 void fwMain::CreateControls()
 {
     KeyPreview = true;
-    pbMain.Create(0, 0, 434, 400);
     pbMain.SetBorderStyle(0);
-    pbDown.Create(0, 400, 434, 193);
+    pbMain.Create(0, 0, 434, 400);
     pbDown.SetBorderStyle(0);
+    pbDown.Create(0, 400, 434, 193);
     // The panels must not paint over the check boxes that stand on them.
     for (HWND panel : {pbMain.hWnd(), pbDown.hWnd()})
         SetWindowLongPtrW(panel, GWL_STYLE, GetWindowLongPtrW(panel, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -37,15 +37,15 @@ void fwMain::CreateControls()
     // The side lists.
     lvFont.Create(0, 0, 180, 300);
     lvFont.ColumnHeaders().Add(L"Fonts:");
-    pbFont.Create(3, 4, 150, 16);
     pbFont.SetBorderStyle(0);
+    pbFont.Create(3, 4, 150, 16);
     tlFont.Create(0, 0, 150, 16, L"Fonts:");
     bbFont.Create(3, 320, 72, 24, L"&Properties");
     lvRange.Create(181, 0, 180, 300);
     lvRange.ColumnHeaders().Add(L"Subranges:");
     lvRange.ColumnHeaders().Add(L"Bit", 0);
-    pbRange.Create(184, 4, 150, 16);
     pbRange.SetBorderStyle(0);
+    pbRange.Create(184, 4, 150, 16);
     tlRange.Create(0, 0, 64, 16, L"Subranges:");
     chRange.Create(186, 320, 72, 18, L"&All");
     bbRange.Create(340, 280, 17, 17, L"");
@@ -56,12 +56,12 @@ void fwMain::CreateControls()
 
     // The table panel and its grid.
     pbGrid.Create(2, 1, 431, 395);
-    pbFixHor.Create(42, 0, 368, 20);
     pbFixHor.SetBorderStyle(0);
-    pbFixVer.Create(0, 20, 42, 368);
+    pbFixHor.Create(42, 0, 368, 20);
     pbFixVer.SetBorderStyle(0);
-    pbTable.Create(42, 20, 368, 368);
+    pbFixVer.Create(0, 20, 42, 368);
     pbTable.SetBorderStyle(0);
+    pbTable.Create(42, 20, 368, 368);
     pbTable.Paint = [this] { PaintTable(); };
     sbTable.Create(409, 0, 17, 388);
     CreateTableGrid();
@@ -116,25 +116,25 @@ void fwMain::CreateControls()
     chMode.Create(4, 400, 120, 18, L"E&xpanded Mode");
     chMode.Click = [this] { chMode_Click(); };
     chOnTop.Create(130, 400, 72, 18, L"Always on T&op");
-    pbType.Create(701, 92, 16, 16);
     pbType.SetBorderStyle(0);
     pbType.SetVisible(false);
+    pbType.Create(701, 92, 16, 16);
     CreateStatusBars();
     WireStatusControls();
 
-    // Helpers that stay out of sight.
-    pbCopy.Create(-100, -100, 32, 32);
+    // Helpers that stay out of sight, made hidden.
     pbCopy.SetVisible(false);
-    pbCheck.Create(-100, -100, 16, 16);
+    pbCopy.Create(-100, -100, 32, 32);
     pbCheck.SetVisible(false);
+    pbCheck.Create(-100, -100, 16, 16);
     for (int i = 0; i < 2; ++i) {
         auto& empty = AddMember(*this, pbEmpty, nullptr, L"pbEmpty");
-        empty.Create(-100, -100, 22, 22);
         empty.SetVisible(false);
+        empty.Create(-100, -100, 22, 22);
     }
     tbAux.Create(-22, -22, 22, 22);
-    tbRTF.Create(-200, -200, 100, 50);
     tbRTF.SetVisible(false);
+    tbRTF.Create(-200, -200, 100, 50);
 
     WireSideLists();
     CreateCopyControls();

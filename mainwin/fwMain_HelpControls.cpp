@@ -74,8 +74,8 @@ void fwMain::CreateHelpControls()
     for (std::size_t i = 0; i < chPicture.size(); ++i) chPicture[i]->WhatsThisHelpID = 143 + static_cast<long>(i);
     for (std::size_t i = 0; i < bbPicture.size(); ++i) bbPicture[i]->WhatsThisHelpID = 147 + static_cast<long>(i);
 
-    pbAux.Create(-100, -100, 8, 8);
     pbAux.SetVisible(false);
+    pbAux.Create(-100, -100, 8, 8);
     mHelpWhatsThis.Click = [this] { mHelpWhatsThis_Click(); };
     Runtime::SetHelpTextSource(&fwMain::BuiltInHelpText);
 

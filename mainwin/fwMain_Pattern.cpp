@@ -20,9 +20,9 @@ Runtime::PictureBox& MakeModelBox(fwMain& form, std::vector<std::unique_ptr<Runt
 {
     auto& box = *boxes.emplace_back(
         std::make_unique<Runtime::PictureBox>(&form, nullptr, L"pbModel", static_cast<int>(boxes.size())));
-    box.Create(-100, -100, kModelSize, kModelSize);
     box.SetVisible(false);
     box.SetBorderStyle(0);
+    box.Create(-100, -100, kModelSize, kModelSize);
     box.SetAutoRedraw(true);
     box.SetBackColor(kWhite);
     box.SetForeColor(fore);
@@ -46,8 +46,8 @@ void fwMain::CreatePatternModel()
 
     // Over the large view's glyph: the pattern stands where the base
     // character would, the overhang or the mark shows round it.
-    ibView.Create(0, 0, kModelSize, kModelSize);
     ibView.SetVisible(false);
+    ibView.Create(0, 0, kModelSize, kModelSize);
     SetWindowPos(ibView.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -5,6 +5,7 @@
 
 #include "runtime/ComboColumns.h"
 #include "runtime/Form.h"
+#include "runtime/Subclass.h"
 
 namespace Runtime {
 
@@ -57,6 +58,7 @@ void ComboBox::MakeWindow(int left, int top, int width)
                                 : Simple()                  ? CBS_SIMPLE | CBS_AUTOHSCROLL
                                                             : WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL);
     if (OwnerDrawn()) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    placed_ = Placed{};
     CreateControlWindow(L"ComboBox", style, 0, L"", left, top, width, 200);
     if (OwnerDrawn()) SetItemHeights();
     for (const Row& row : rows_) SendMessageW(hWnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.cells[0].c_str()));
@@ -107,23 +109,52 @@ void ComboBox::Place(int left, int top, int width)
     if (item <= 0) item = 16;
     RECT r{};
     GetWindowRect(wnd, &r);
+    MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&r), 2);
     int field = r.bottom - r.top;
+    const int listExtent = item * listRows_ + 2;
+    const bool sameSize = EqualRect(&r, &placed_.rect) && r.right - r.left == width &&
+                          listExtent == placed_.listExtent && dropWidth_ == placed_.dropWidth;
+    if (sameSize && r.left == left && r.top == top) {
+        Control::Move(left, top, width, field);
+        return;
+    }
     SendMessageW(wnd, CB_SETMINVISIBLE, listRows_, 0);
-    SetWindowPos(wnd, nullptr, left, top, width, field + item * listRows_ + 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A move alone leaves the drop-down list as it is.
+    UINT keepSize = sameSize ? SWP_NOSIZE : 0;
+    SetWindowPos(wnd, nullptr, left, top, width, field + listExtent, SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
     GetWindowRect(wnd, &r);
+    MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&r), 2);
     field = r.bottom - r.top;
     Control::Move(left, top, width, field);
-    if (dropWidth_ > 0) SendMessageW(wnd, CB_SETDROPPEDWIDTH, dropWidth_, 0);
+    if (dropWidth_ > 0 && dropWidth_ != placed_.dropWidth) SendMessageW(wnd, CB_SETDROPPEDWIDTH, dropWidth_, 0);
+    placed_ = Placed{r, listExtent, dropWidth_};
 }
 
-void ComboBox::SetItemHeights()
+void ComboBox::ItemHeights(int& field, int& row) const
 {
-    ScopedGetDC dc(hWnd());
-    ScopedSelect font(dc.Get(), FontHandle());
+    // The font may not be on the window yet (measured while it is made).
+    ScopedFont made;
+    HFONT font = FontHandle();
+    if (!font) {
+        made = CreateScreenFont(Font());
+        font = made.Get();
+    }
+    ScopedGetDC dc(nullptr);
+    ScopedSelect select(dc.Get(), font);
     TEXTMETRICW tm{};
     GetTextMetricsW(dc.Get(), &tm);
-    SendMessageW(hWnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), tm.tmHeight + 4);
-    SendMessageW(hWnd(), CB_SETITEMHEIGHT, 0, tm.tmHeight + 2);
+    field = tm.tmHeight + 4;
+    row = tm.tmHeight + 2;
+}
+
+// Each height that changes resizes the box: only changes are sent.
+void ComboBox::SetItemHeights()
+{
+    int field = 0, row = 0;
+    ItemHeights(field, row);
+    if (SendMessageW(hWnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
+        SendMessageW(hWnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    if (SendMessageW(hWnd(), CB_GETITEMHEIGHT, 0, 0) != row) SendMessageW(hWnd(), CB_SETITEMHEIGHT, 0, row);
 }
 
 void ComboBox::Move(int left, int top, int width, int height)
@@ -150,12 +181,12 @@ void ComboBox::AttachEdit()
     info.cbSize = sizeof info;
     if (style_ != StyleDropDown || !GetComboBoxInfo(hWnd(), &info) || !info.hwndItem) return;
     edit_ = info.hwndItem;
-    SetWindowSubclass(edit_, EditProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(edit_, EditProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void ComboBox::DetachEdit()
 {
-    if (edit_) RemoveWindowSubclass(edit_, EditProc, kEditSubclass);
+    if (edit_) RemoveSubclass(edit_, EditProc, kEditSubclass);
     edit_ = nullptr;
 }
 
@@ -472,6 +503,16 @@ bool ComboBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
 
 bool ComboBox::OnReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (msg == WM_MEASUREITEM && OwnerDrawn()) {
+        // Asked while the window is made: the heights it is given then need
+        // no resizing afterwards.
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        int field = 0, row = 0;
+        ItemHeights(field, row);
+        measure.itemHeight = static_cast<UINT>(measure.itemID == static_cast<UINT>(-1) ? field : row);
+        result = TRUE;
+        return true;
+    }
     if (msg == WM_DRAWITEM && OwnerDrawn()) {
         DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         result = TRUE;
@@ -519,7 +560,7 @@ bool ComboBox::OnEditMessage(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, 
         int ascii = static_cast<int>(wParam);
         Fire(KeyPress, ascii);
         if (ascii == static_cast<int>(wParam)) return false;
-        result = ascii == 0 ? 0 : DefSubclassProc(edit, msg, static_cast<WPARAM>(ascii), lParam);
+        result = ascii == 0 ? 0 : DefSubclass(edit, msg, static_cast<WPARAM>(ascii), lParam);
         return true;
     }
     case WM_LBUTTONDOWN: Fire(MouseDown, MouseAt(edit, hWnd(), lParam, ButtonLeft, wParam)); return false;
@@ -540,9 +581,9 @@ LRESULT CALLBACK ComboBox::EditProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lP
 {
     auto* self = reinterpret_cast<ComboBox*>(refData);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(wnd, EditProc, kEditSubclass);
+        RemoveSubclass(wnd, EditProc, kEditSubclass);
         if (self->edit_ == wnd) self->edit_ = nullptr;
-        return DefSubclassProc(wnd, msg, wParam, lParam);
+        return DefSubclass(wnd, msg, wParam, lParam);
     }
     LRESULT result = 0;
     bool handled = false;
@@ -551,7 +592,7 @@ LRESULT CALLBACK ComboBox::EditProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lP
     } catch (...) {
         handled = false; // handlers report their own errors
     }
-    return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
+    return handled ? result : DefSubclass(wnd, msg, wParam, lParam);
 }
 
 } // namespace Runtime

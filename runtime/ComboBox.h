@@ -118,6 +118,8 @@ private:
     void Recreate();
     void Place(int left, int top, int width);
     void SetItemHeights();
+    // The heights of the field's and the rows' items in the box's font.
+    void ItemHeights(int& field, int& row) const;
     void AttachEdit();
     void DetachEdit();
     void SyncIndex();
@@ -136,6 +138,15 @@ private:
     std::vector<double> columnWidths_;
     int listRows_ = 8;
     int dropWidth_ = 0;    // 0: as wide as the box
+    // What the last placing gave the window: placing it the same way again
+    // is skipped (each resize of a combo box moves its drop-down list, a
+    // window of its own, at the cost of dozens of round trips under Wine).
+    struct Placed {
+        RECT rect{};      // the closed box, in the container's client area
+        int listExtent = 0;
+        int dropWidth = 0;
+    };
+    Placed placed_;
     bool locked_ = false;
     bool showDropButton_ = true;
     HWND edit_ = nullptr;

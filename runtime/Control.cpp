@@ -197,7 +197,8 @@ void Control::Move(int left, int top, int width, int height)
 {
     if (width < 0 || height < 0) Raise(ErrInvalidCall);
     left_ = left, top_ = top, width_ = width, height_ = height;
-    if (hwnd_ && !AlreadyAt(hwnd_, left, top, width, height)) MoveWindow(hwnd_, left, top, width, height, TRUE);
+    if (hwnd_ && !AlreadyAt(hwnd_, left, top, width, height))
+        MoveWindow(hwnd_, left, top, width, height, FormShown());
 }
 
 void Control::SetFont(const FontSpec& font)
@@ -212,13 +213,25 @@ void Control::SetFont(const FontSpec& font)
 void Control::SetForeColor(OleColor color)
 {
     foreColor_ = color;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    Invalidate();
 }
 
 void Control::SetBackColor(OleColor color)
 {
     backColor_ = color;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    Invalidate();
+}
+
+bool Control::FormShown() const
+{
+    // The style bit, not IsWindowVisible: that walks the parents.
+    HWND top = form_ ? form_->hWnd() : nullptr;
+    return !top || (GetWindowLongW(top, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::Invalidate(bool erase)
+{
+    if (hwnd_ && FormShown()) InvalidateRect(hwnd_, nullptr, erase);
 }
 
 HBRUSH Control::BackBrush()

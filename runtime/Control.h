@@ -133,6 +133,14 @@ protected:
     // The brush painting the back colour (for WM_CTLCOLOR* answers).
     HBRUSH BackBrush();
 
+    // Whether the form's window is shown. While it is hidden nothing needs
+    // repainting: showing the form paints all of it.
+    bool FormShown() const;
+    // Marks the whole window for repainting (with its background erased
+    // first), unless the form is hidden: each invalidation costs Wine a
+    // round trip to its server, and a start-up makes hundreds of them.
+    void Invalidate(bool erase = true);
+
     // Runs an event handler; a run-time error in it is reported, never thrown on.
     template <typename F, typename... A>
     void Fire(const F& handler, A&&... args)

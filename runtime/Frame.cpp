@@ -22,7 +22,7 @@ void Frame::SetCaption(const std::wstring& caption)
 {
     if (!hWnd()) return;
     SetWindowTextW(hWnd(), caption.c_str());
-    InvalidateRect(hWnd(), nullptr, TRUE);
+    Invalidate();
 }
 
 bool Frame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -27,14 +27,14 @@ void Image::SetPicture(const Runtime::Picture& picture)
 {
     picture_ = picture;
     FitToPicture();
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+    Invalidate();
 }
 
 void Image::SetStretch(bool stretch)
 {
     stretch_ = stretch;
     FitToPicture();
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+    Invalidate();
 }
 
 void Image::FitToPicture()

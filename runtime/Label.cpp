@@ -30,13 +30,13 @@ void Label::SetAlignment(int alignment)
     LONG_PTR style = GetWindowLongPtrW(hWnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
     style |= alignment == AlignRight ? SS_RIGHT : alignment == AlignCenter ? SS_CENTER : wordWrap_ ? SS_LEFT : SS_LEFTNOWORDWRAP;
     SetWindowLongPtrW(hWnd(), GWL_STYLE, style);
-    InvalidateRect(hWnd(), nullptr, TRUE);
+    Invalidate();
 }
 
 void Label::SetTransparent(bool transparent)
 {
     transparent_ = transparent;
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+    Invalidate();
 }
 
 bool Label::OnReflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)

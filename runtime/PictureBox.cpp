@@ -51,21 +51,33 @@ PictureBox::PictureBox(Form* form, Control* container, std::wstring name, int in
 void PictureBox::Create(int left, int top, int width, int height)
 {
     RegisterControlClass(kPictureBoxClass, CS_DBLCLKS | CS_OWNDC);
-    DWORD style = WS_CLIPCHILDREN | (tabStop_ ? WS_TABSTOP : 0);
-    CreateControlWindow(kPictureBoxClass, style, WS_EX_CONTROLPARENT, L"", left, top, width, height);
+    // Made with its frame: changing the frame afterwards costs Wine several
+    // round trips to its server.
+    DWORD style = WS_CLIPCHILDREN | (tabStop_ ? WS_TABSTOP : 0) | FrameStyle();
+    CreateControlWindow(kPictureBoxClass, style, WS_EX_CONTROLPARENT | FrameExStyle(), L"", left, top, width, height);
     windowDc_ = GetDC(hWnd()); // the window's own DC: released with the window
     PrepareDC(windowDc_);
-    ApplyFrameStyle();
     SyncImageSize();
+}
+
+DWORD PictureBox::FrameStyle() const noexcept
+{
+    return borderStyle_ == 1 && appearance_ == 0 ? WS_BORDER : 0;
+}
+
+DWORD PictureBox::FrameExStyle() const noexcept
+{
+    return borderStyle_ == 1 && appearance_ == 1 ? WS_EX_CLIENTEDGE : 0;
 }
 
 void PictureBox::ApplyFrameStyle()
 {
     if (!hWnd()) return;
-    LONG_PTR style = GetWindowLongPtrW(hWnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
-    LONG_PTR exStyle = GetWindowLongPtrW(hWnd(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
-    if (borderStyle_ == 1 && appearance_ == 1) exStyle |= WS_EX_CLIENTEDGE;
-    if (borderStyle_ == 1 && appearance_ == 0) style |= WS_BORDER;
+    LONG_PTR oldStyle = GetWindowLongPtrW(hWnd(), GWL_STYLE);
+    LONG_PTR oldExStyle = GetWindowLongPtrW(hWnd(), GWL_EXSTYLE);
+    LONG_PTR style = (oldStyle & ~static_cast<LONG_PTR>(WS_BORDER)) | FrameStyle();
+    LONG_PTR exStyle = (oldExStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE)) | FrameExStyle();
+    if (style == oldStyle && exStyle == oldExStyle) return;
     SetWindowLongPtrW(hWnd(), GWL_STYLE, style);
     SetWindowLongPtrW(hWnd(), GWL_EXSTYLE, exStyle);
     SetWindowPos(hWnd(), nullptr, 0, 0, 0, 0,
@@ -101,7 +113,7 @@ void PictureBox::SetAutoRedraw(bool autoRedraw)
     autoRedraw_ = autoRedraw;
     if (!autoRedraw_) image_.Reset();
     SyncImageSize();
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
+    Invalidate(false);
 }
 
 HDC PictureBox::hDC() const noexcept
@@ -189,7 +201,7 @@ void PictureBox::SetForeColor(OleColor color)
 
 void PictureBox::Drawn()
 {
-    if (autoRedraw_ && hWnd()) InvalidateRect(hWnd(), nullptr, FALSE);
+    if (autoRedraw_) Invalidate(false);
 }
 
 void PictureBox::Cls()

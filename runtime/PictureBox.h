@@ -94,6 +94,9 @@ protected:
 
 private:
     void ApplyFrameStyle();
+    // The styles that give the window the frame of BorderStyle and Appearance.
+    DWORD FrameStyle() const noexcept;
+    DWORD FrameExStyle() const noexcept;
     // The DC that drawing goes to; after drawing, Drawn() shows it.
     HDC TargetDC() const noexcept { return hDC(); }
     void Drawn();

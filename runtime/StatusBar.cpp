@@ -7,6 +7,7 @@
 
 #include "runtime/CommonControls.h"
 #include "runtime/Form.h"
+#include "runtime/Subclass.h"
 
 namespace Runtime {
 
@@ -61,8 +62,11 @@ void Panel::SetStyle(int style)
 void Panel::SetWidth(int width)
 {
     if (width < 0) Raise(ErrInvalidProperty);
+    if (width == width_) return;
     width_ = width;
-    owner_.ShowParts();
+    // Texts and styles stay: resending them all would cost a repaint of
+    // the bar for each.
+    owner_.ShowWidths();
 }
 
 int Panel::Left() const
@@ -169,7 +173,7 @@ void StatusBar::AlignInContainer()
     HWND wnd = hWnd();
     if (!wnd || align_ != AlignBottom) return;
     HWND parent = GetParent(wnd);
-    SetWindowSubclass(parent, ContainerProc, kContainerSubclass, 0);
+    AddSubclass(parent, ContainerProc, kContainerSubclass, 0);
     AlignBars(parent);
 }
 
@@ -200,7 +204,7 @@ void StatusBar::AlignBars(HWND parent)
 LRESULT CALLBACK StatusBar::ContainerProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(wnd, ContainerProc, kContainerSubclass);
+        RemoveSubclass(wnd, ContainerProc, kContainerSubclass);
     } else if (msg == WM_SIZE) {
         // The bars are in place before the container's own resize handler runs.
         try {
@@ -208,10 +212,10 @@ LRESULT CALLBACK StatusBar::ContainerProc(HWND wnd, UINT msg, WPARAM wParam, LPA
         } catch (...) {
         }
     }
-    return DefSubclassProc(wnd, msg, wParam, lParam);
+    return DefSubclass(wnd, msg, wParam, lParam);
 }
 
-void StatusBar::ShowParts()
+void StatusBar::SendPartEdges()
 {
     HWND wnd = hWnd();
     if (!wnd) return;
@@ -223,6 +227,19 @@ void StatusBar::ShowParts()
     }
     if (rights.empty()) rights.push_back(-1);
     SendMessageW(wnd, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
+}
+
+void StatusBar::ShowWidths()
+{
+    SendPartEdges();
+    if (tips_.Get()) ShowTips(); // the tips cover the panels' new places
+}
+
+void StatusBar::ShowParts()
+{
+    HWND wnd = hWnd();
+    if (!wnd) return;
+    SendPartEdges();
     bool keys = false;
     for (const auto& p : panels_.list_) {
         ShowText(*p);
@@ -278,7 +295,7 @@ void StatusBar::ShowTips()
         if (p->toolTip_.empty()) continue;
         ti = TTTOOLINFOW{};
         ti.cbSize = sizeof ti;
-        ti.uFlags = TTF_SUBCLASS;
+        ti.uFlags = 0; // the bar relays the mouse messages itself
         ti.hwnd = wnd;
         ti.uId = static_cast<UINT_PTR>(p->index_);
         ti.rect = RECT{p->Left(), 0, p->Left() + p->width_, client.bottom > 0 ? client.bottom : Height()};
@@ -330,8 +347,16 @@ void StatusBar::DrawKeyPanel(const DRAWITEMSTRUCT& item)
     DrawTextW(dc, KeyName(panel.style_), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
 }
 
-bool StatusBar::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
+bool StatusBar::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (tips_.Get() && msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) {
+        // The tips learn of the mouse from here rather than by subclassing
+        // the bar (see Subclass.h for why).
+        MSG relayed{hWnd(), msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        DWORD pos = GetMessagePos();
+        relayed.pt = POINT{GET_X_LPARAM(static_cast<LPARAM>(pos)), GET_Y_LPARAM(static_cast<LPARAM>(pos))};
+        SendMessageW(tips_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     switch (msg) {
     case WM_TIMER:
         if (wParam != kKeyTimer) return false;

@@ -119,6 +119,9 @@ private:
     friend class Panel;
 
     void ShowParts();
+    // The parts' right edges only: the bar keeps their texts.
+    void ShowWidths();
+    void SendPartEdges();
     void ShowText(const Panel& panel);
     void ShowTips();
     void DrawKeyPanel(const DRAWITEMSTRUCT& item);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "runtime/Subclass.h"
+
 namespace Runtime {
 
 namespace {
@@ -148,14 +150,14 @@ bool TextDrop::Attach(HWND edit)
     oleStarted_ = true;
     target_ = target;
     // The registration ends with the window.
-    SetWindowSubclass(edit, WatchProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    AddSubclass(edit, WatchProc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
 
 void TextDrop::Detach()
 {
     if (!edit_) return;
-    RemoveWindowSubclass(edit_, WatchProc, reinterpret_cast<UINT_PTR>(this));
+    RemoveSubclass(edit_, WatchProc, reinterpret_cast<UINT_PTR>(this));
     RevokeDragDrop(edit_);
     static_cast<DropTarget*>(target_.Get())->Forget();
     target_.Reset();
@@ -167,7 +169,7 @@ void TextDrop::Detach()
 LRESULT CALLBACK TextDrop::WatchProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData)
 {
     if (msg == WM_DESTROY) reinterpret_cast<TextDrop*>(refData)->Detach();
-    return DefSubclassProc(wnd, msg, wParam, lParam);
+    return DefSubclass(wnd, msg, wParam, lParam);
 }
 
 } // namespace Runtime
