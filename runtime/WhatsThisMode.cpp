@@ -77,9 +77,20 @@ LRESULT CALLBACK ModeProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_CANCELMODE:
-    case WM_CAPTURECHANGED:
         if (Current().capture == wnd) EndWhatsThisMode();
         return 0;
+    case WM_CAPTURECHANGED:
+        // The mouse went elsewhere (or this window is being destroyed with
+        // its form): the mode ends, the window goes once the system is done.
+        if (Current().capture == wnd) {
+            Current() = Mode{};
+            PostMessageW(wnd, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    case WM_DESTROY:
+        // Gone with its form.
+        if (Current().capture == wnd) Current() = Mode{};
+        break;
     default:
         break;
     }

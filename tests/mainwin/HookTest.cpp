@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/ObjectMembers.h"
 #include "runtime/App.h"
 #include "runtime/HelpPopup.h"
@@ -379,6 +381,33 @@ POINT CenterOf(HWND wnd)
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+TEST(Hook, WhatsThisModeEndsWithNoHelpOnARightPressAMouseTakenElsewhereOrTheWindowClosing)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    fwMain& w = *window;
+    Runtime::EnterWhatsThisMode(w);
+    ASSERT_TRUE(Runtime::InWhatsThisMode());
+    SendMessageW(GetCapture(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
+    EXPECT_FALSE(Runtime::InWhatsThisMode());
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    Runtime::EnterWhatsThisMode(w);
+    SetCapture(w.bbCopy.hWnd());
+    EXPECT_FALSE(Runtime::InWhatsThisMode());
+    ReleaseCapture();
+    LoadedMain::Pump();
+
+    Runtime::EnterWhatsThisMode(w);
+    HWND mode = GetCapture();
+    ASSERT_NE(mode, nullptr);
+    ASSERT_TRUE(window.Unload());
+    LoadedMain::Pump();
+    EXPECT_FALSE(Runtime::InWhatsThisMode());
+    EXPECT_FALSE(IsWindow(mode));
+    EXPECT_EQ(Runtime::HelpPopupWindow(), nullptr);
+}
+
 // The cases below press at places on the screen and open real menus: the
 // window must be the one on top, with the keyboard.
 TEST(HookFocus, AClickInWhatsThisModeShowsTheTopicOfWhatIsClicked)
@@ -417,6 +446,58 @@ TEST(HookFocus, AClickInWhatsThisModeShowsTheTopicOfWhatIsClicked)
     PressInMode({r.right + 40, r.bottom + 40});
     EXPECT_FALSE(Runtime::InWhatsThisMode());
     EXPECT_EQ(Runtime::HelpPopupWindow(), nullptr);
+}
+
+// The user's own mouse: moves, presses and releases as the system's input.
+void MouseInput(POINT at, DWORD buttons)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
+// Handles this thread's messages until `done` holds, for at most 5 s.
+bool PumpUntil(const std::function<bool()>& done)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > 5000) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        LoadedMain::Pump();
+    }
+    return true;
+}
+
+TEST(HookFocus, AClickOnTheHelpAreaThenAMoveThenAClickOnAControlShowsItsTopic)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    fwMain& w = *window;
+    SetWindowPos(w.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(w.hWnd());
+    const POINT a = AreaTopLeft(w), b = AreaBottomRight(w);
+    const POINT on{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    MouseInput(on, 0);
+    MouseInput(on, MOUSEEVENTF_LEFTDOWN);
+    MouseInput(on, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PumpUntil([&] { return w.CaptionButtonArmed; }));
+    MouseInput({on.x + 1, on.y}, 0);
+    ASSERT_TRUE(PumpUntil([] { return Runtime::InWhatsThisMode(); }));
+    EXPECT_FALSE(w.CaptionButtonArmed);
+    // The press reached the window too: it still sits where it was.
+    EXPECT_EQ(WindowRect(w).left, 0);
+
+    const POINT button = CenterOf(w.bbCopy.hWnd());
+    MouseInput(button, 0);
+    MouseInput(button, MOUSEEVENTF_LEFTDOWN);
+    MouseInput(button, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PumpUntil([] { return Runtime::HelpPopupWindow() != nullptr; }));
+    EXPECT_FALSE(Runtime::InWhatsThisMode());
+    EXPECT_EQ(ShownTopic(), fwMain::BuiltInHelpText(162));
+    Runtime::CloseHelpPopup();
 }
 
 bool g_menuLeftOpen = false;
