@@ -410,14 +410,20 @@ TEST(Hook, WhatsThisModeEndsWithNoHelpOnARightPressAMouseTakenElsewhereOrTheWind
 
 // The cases below press at places on the screen and open real menus: the
 // window must be the one on top, with the keyboard.
+
+// The whole window on the screen, on top.
+void BringToFront(fwMain& w)
+{
+    SetWindowPos(w.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(w.hWnd());
+}
+
 TEST(HookFocus, AClickInWhatsThisModeShowsTheTopicOfWhatIsClicked)
 {
     LoadedMain window;
     ASSERT_TRUE(window.Loaded());
     fwMain& w = *window;
-    // The whole window on the screen, on top.
-    SetWindowPos(w.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    SetForegroundWindow(w.hWnd());
+    BringToFront(w);
     const struct {
         const char* what;
         POINT at;
@@ -476,8 +482,7 @@ TEST(HookFocus, AClickOnTheHelpAreaThenAMoveThenAClickOnAControlShowsItsTopic)
     LoadedMain window;
     ASSERT_TRUE(window.Loaded());
     fwMain& w = *window;
-    SetWindowPos(w.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    SetForegroundWindow(w.hWnd());
+    BringToFront(w);
     const POINT a = AreaTopLeft(w), b = AreaBottomRight(w);
     const POINT on{(a.x + b.x) / 2, (a.y + b.y) / 2};
     MouseInput(on, 0);
