@@ -447,6 +447,64 @@ TEST_F(ComboBoxTest, FocusEventsOncePerMove)
     EXPECT_EQ(lost, 1);
 }
 
+// A box is placed again only where something changed: the place and the
+// dropped list must still follow every Move, also after the window was
+// moved behind the box's back; an owner-drawn box has its font's item
+// heights from the start.
+TEST_F(ComboBoxTest, EveryMoveIsFollowedAndTheDroppedListKeepsItsRows)
+{
+    ComboBox& box = form_.cbList;
+    box.SetListRows(3);
+    auto placeOf = [&] {
+        RECT r{};
+        GetWindowRect(box.hWnd(), &r);
+        MapWindowPoints(nullptr, form_.hWnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    auto droppedRows = [&] {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(box.hWnd(), &info);
+        box.SetDroppedDown(true);
+        RECT list{};
+        GetClientRect(info.hwndList, &list);
+        box.SetDroppedDown(false);
+        int item = static_cast<int>(SendMessageW(box.hWnd(), CB_GETITEMHEIGHT, 0, 0));
+        return item > 0 ? static_cast<int>(list.bottom) / item : 0;
+    };
+    const int field = box.Height();
+    struct Case {
+        const char* what;
+        int left, top, width;
+        bool movedAside; // the window is moved elsewhere by a direct call first
+    };
+    const Case cases[] = {
+        {"the same place again", 8, 40, 180, false},
+        {"a new place, the same width", 20, 50, 180, false},
+        {"a new width", 20, 50, 150, false},
+        {"back where it was, after a move aside", 20, 50, 150, true},
+    };
+    for (const Case& c : cases) {
+        if (c.movedAside) MoveWindow(box.hWnd(), 200, 150, 90, 60, TRUE);
+        box.Move(c.left, c.top, c.width, 0);
+        RECT r = placeOf();
+        EXPECT_EQ(r.left, c.left) << c.what;
+        EXPECT_EQ(r.top, c.top) << c.what;
+        EXPECT_EQ(r.right - r.left, c.width) << c.what;
+        EXPECT_EQ(r.bottom - r.top, field) << c.what;
+        EXPECT_EQ(box.Height(), field) << c.what;
+        EXPECT_EQ(droppedRows(), 3) << c.what;
+    }
+
+    ComboBox& columns = form_.cbCharSet;
+    ScopedGetDC dc(columns.hWnd());
+    ScopedSelect font(dc.Get(), columns.FontHandle());
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.Get(), &tm);
+    EXPECT_EQ(SendMessageW(columns.hWnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), tm.tmHeight + 4);
+    EXPECT_EQ(SendMessageW(columns.hWnd(), CB_GETITEMHEIGHT, 0, 0), tm.tmHeight + 2);
+}
+
 TEST_F(ComboBoxTest, UnloadEmptiesTheList)
 {
     form_.Unload();

@@ -187,3 +187,28 @@ TEST(Form, AProcedurePutOverAControlsWindowOutlivesTheControl)
 }
 
 } // namespace
+
+namespace {
+
+// Changes made while a form is hidden are not painted then (that would cost
+// a round trip each); showing the form paints them all.
+TEST(Form, ChangesMadeWhileHiddenShowWhenTheFormIsShown)
+{
+    TestForm form;
+    ASSERT_TRUE(form.Load());
+    SetWindowPos(form.hWnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    form.Show();
+    form.Hide();
+    const COLORREF green = RGB(0, 200, 0);
+    form.tlInfo.SetBackColor(green);
+    form.tlInfo.Move(8, 8, 200, 40); // taller: the new part was never painted
+    form.Show();
+    DoEvents();
+    ScopedGetDC dc(form.tlInfo.hWnd());
+    struct Case { const char* what; int x, y; };
+    const Case cases[] = {{"the old area", 190, 2}, {"the new area", 190, 36}};
+    for (const Case& c : cases) EXPECT_EQ(GetPixel(dc.Get(), c.x, c.y), green) << c.what;
+    EXPECT_TRUE(form.Unload());
+}
+
+} // namespace
