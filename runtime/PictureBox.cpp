@@ -55,8 +55,6 @@ void PictureBox::Create(int left, int top, int width, int height)
     // round trips to its server.
     DWORD style = WS_CLIPCHILDREN | (tabStop_ ? WS_TABSTOP : 0) | FrameStyle();
     CreateControlWindow(kPictureBoxClass, style, WS_EX_CONTROLPARENT | FrameExStyle(), L"", left, top, width, height);
-    windowDc_ = GetDC(hWnd()); // the window's own DC: released with the window
-    PrepareDC(windowDc_);
     SyncImageSize();
 }
 
@@ -118,7 +116,19 @@ void PictureBox::SetAutoRedraw(bool autoRedraw)
 
 HDC PictureBox::hDC() const noexcept
 {
-    return autoRedraw_ && image_.Valid() ? image_.Dc() : windowDc_;
+    return autoRedraw_ && image_.Valid() ? image_.Dc() : WindowDC();
+}
+
+HDC PictureBox::WindowDC() const noexcept
+{
+    // Taken when first asked for: the window's own DC, released with the
+    // window. Taking it costs Wine round trips to its server, and most
+    // boxes are only ever painted.
+    if (!windowDc_ && hWnd()) {
+        windowDc_ = GetDC(hWnd());
+        PrepareDC(windowDc_);
+    }
+    return windowDc_;
 }
 
 void PictureBox::PrepareDC(HDC dc) const
@@ -212,7 +222,7 @@ void PictureBox::Cls()
         PaintBackground(image_.Dc(), image_.Width(), image_.Height());
         Drawn();
     } else if (IsWindowVisible(hWnd())) {
-        PaintBackground(windowDc_, ScaleWidth(), ScaleHeight());
+        PaintBackground(WindowDC(), ScaleWidth(), ScaleHeight());
     }
 }
 

@@ -111,7 +111,9 @@ private:
     int appearance_ = 1;
     bool tabStop_ = true;
     bool autoRedraw_ = false;
-    HDC windowDc_ = nullptr; // the class gives each box its own DC
+    // The window's own DC (the class gives each box one), once asked for.
+    HDC WindowDC() const noexcept;
+    mutable HDC windowDc_ = nullptr;
     HFONT font_ = nullptr;
     PersistentImage image_;
     Runtime::Picture picture_;
