@@ -12,6 +12,22 @@ namespace {
 const wchar_t kObjectPointer[] = L"ObjectPointer";
 const wchar_t kOldWindowProc[] = L"OldWindowProc";
 
+// The window this thread hooked last, with what its properties hold. The hook
+// procedure runs for every message of the window; reading the properties
+// costs Wine a server round trip each, so the thread answers from this
+// record and reads the properties only for other windows.
+struct HookRecord {
+    HWND window = nullptr;
+    cmLatchet* instance = nullptr;
+    WNDPROC previous = nullptr;
+};
+
+HookRecord& Record()
+{
+    thread_local HookRecord record;
+    return record;
+}
+
 } // namespace
 
 ThreadState& Thread()
@@ -30,6 +46,10 @@ void Hook(HWND window, cmLatchet* instance)
     auto previous = GetWindowLongPtrW(window, GWLP_WNDPROC);
     SetPropW(window, kOldWindowProc, reinterpret_cast<HANDLE>(previous));
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc));
+    // The hook procedure runs on the window's thread: only that thread's
+    // record can answer for it.
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+        Record() = {window, instance, reinterpret_cast<WNDPROC>(previous)};
 }
 
 void Unhook(HWND window)
@@ -39,15 +59,19 @@ void Unhook(HWND window)
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropW(window, kObjectPointer);
     RemovePropW(window, kOldWindowProc);
+    if (Record().window == window) Record() = {};
 }
 
 cmLatchet* HookOf(HWND window)
 {
-    return window ? static_cast<cmLatchet*>(GetPropW(window, kObjectPointer)) : nullptr;
+    if (!window) return nullptr;
+    if (Record().window == window) return Record().instance;
+    return static_cast<cmLatchet*>(GetPropW(window, kObjectPointer));
 }
 
 WNDPROC PreviousProc(HWND window)
 {
+    if (window && Record().window == window) return Record().previous;
     return reinterpret_cast<WNDPROC>(GetPropW(window, kOldWindowProc));
 }
 

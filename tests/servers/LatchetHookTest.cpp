@@ -207,4 +207,51 @@ TEST_F(LatchetHook, ASecondControlOnTheThreadTakesTheWindowOverCleanly)
     EXPECT_EQ(SendMessageW(window, kListed, 0, 0), kWindowAnswer);
 }
 
+// Each control of a thread hooks a window of its own: every window reaches
+// its own control, also the one hooked first, and a control letting go of
+// its window leaves the other window's hook working.
+TEST_F(LatchetHook, TwoWindowsOfOneThreadEachReachTheirOwnControl)
+{
+    HookWindow(2);
+    HWND second = NewWindow();
+    SiteStub otherSite;
+    LatchetSink otherSink;
+    {
+        Runtime::ComPtr<IDispatch> other = NewControl(&otherSite);
+        ASSERT_NE(Connect(other.Get(), kLatchetEventsIid, &otherSink), 0u);
+        ASSERT_EQ(PutProperty(other.Get(), L"CallOrder", LongArg(2)), S_OK);
+        ASSERT_EQ(PutProperty(other.Get(), L"HookedObjectHandle",
+                              LongArg(static_cast<long>(reinterpret_cast<INT_PTR>(second)))),
+                  S_OK);
+        Runtime::Variant ignored;
+        ASSERT_EQ(CallMethod(other.Get(), L"Add", {LongArg(kListed)}, ignored), S_OK);
+        ASSERT_TRUE(Hooked(second));
+
+        for (int round = 0; round < 2; ++round) {
+            SCOPED_TRACE(round);
+            sink.messages.clear();
+            otherSink.messages.clear();
+            SendMessageW(window, kListed, 1, 2);
+            EXPECT_EQ(sink.messages, (std::vector<long>{static_cast<long>(kListed), 1, 2}));
+            EXPECT_TRUE(otherSink.messages.empty());
+            sink.messages.clear();
+            SendMessageW(second, kListed, 3, 4);
+            EXPECT_TRUE(sink.messages.empty());
+            EXPECT_EQ(otherSink.messages, (std::vector<long>{static_cast<long>(kListed), 3, 4}));
+        }
+        Runtime::ComPtr<IOleObject> ole;
+        other->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
+        ole->Close(OLECLOSE_NOSAVE);
+        ole->SetClientSite(nullptr);
+    }
+    EXPECT_FALSE(Hooked(second));
+    log.clear();
+    EXPECT_EQ(SendMessageW(second, kListed, 0, 0), kWindowAnswer);
+    EXPECT_EQ(log, (std::vector<std::string>{"window " + std::to_string(kListed)}));
+    EXPECT_TRUE(Hooked(window));
+    sink.messages.clear();
+    SendMessageW(window, kListed, 5, 6);
+    EXPECT_EQ(sink.messages, (std::vector<long>{static_cast<long>(kListed), 5, 6}));
+}
+
 } // namespace
