@@ -6,6 +6,15 @@ namespace {
 
 const wchar_t kProperty[] = L"OrlentaSentHelpInfo";
 
+// The instance in front of a window of this thread, made last. Proc runs
+// for every message of that window and answers from here: a property read
+// costs Wine a server round trip. Other windows are found by the property.
+SentHelpInfo*& ThreadOwn()
+{
+    thread_local SentHelpInfo* own = nullptr;
+    return own;
+}
+
 } // namespace
 
 SentHelpInfo::SentHelpInfo(HWND window) : window_(window)
@@ -13,10 +22,12 @@ SentHelpInfo::SentHelpInfo(HWND window) : window_(window)
     if (!window_ || !SetPropW(window_, kProperty, this)) return;
     previous_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SentHelpInfo::Proc)));
+    if (GetWindowThreadProcessId(window_, nullptr) == GetCurrentThreadId()) ThreadOwn() = this;
 }
 
 SentHelpInfo::~SentHelpInfo()
 {
+    if (ThreadOwn() == this) ThreadOwn() = nullptr;
     if (!window_ || !IsWindow(window_)) return;
     // Only while still in front: a hook that let go of the window put back
     // the procedure it found, and this one went with it.
@@ -27,13 +38,15 @@ SentHelpInfo::~SentHelpInfo()
 
 LRESULT CALLBACK SentHelpInfo::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = static_cast<SentHelpInfo*>(GetPropW(window, kProperty));
+    SentHelpInfo* self = ThreadOwn();
+    if (!self || self->window_ != window) self = static_cast<SentHelpInfo*>(GetPropW(window, kProperty));
     if (!self || !self->previous_) return DefWindowProcW(window, message, wParam, lParam);
     const WNDPROC previous = self->previous_;
     if (message == WM_NCDESTROY) {
         // The window goes: the procedure in front goes first.
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropW(window, kProperty);
+        if (ThreadOwn() == self) ThreadOwn() = nullptr;
         return CallWindowProcW(previous, window, message, wParam, lParam);
     }
     if (message != WM_HELP) return CallWindowProcW(previous, window, message, wParam, lParam);
