@@ -133,8 +133,8 @@ void fwMain::CreateControls()
         empty.Create(-100, -100, 22, 22);
     }
     tbAux.Create(-22, -22, 22, 22);
-    tbRTF.SetVisible(false);
-    tbRTF.Create(-200, -200, 100, 50);
+    // tbRTF is made when first copied through (RtfBox): loading the rich
+    // edit library is a cost the window's start need not pay.
 
     WireSideLists();
     CreateCopyControls();

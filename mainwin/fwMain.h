@@ -133,6 +133,8 @@ public:
     std::vector<std::unique_ptr<Runtime::PictureBox>> pbEmpty;
     Runtime::TextBox tbAux{this, nullptr, L"tbAux"};
     Runtime::RichTextBox tbRTF{this, nullptr, L"tbRTF"};
+    // tbRTF, its window made on first use (fwMain_Copy.cpp).
+    Runtime::RichTextBox& RtfBox();
     Runtime::ImageList ilCheck{this, nullptr, L"ilCheck"};
 
     // --- state (none of it persisted except through the settings file) ---

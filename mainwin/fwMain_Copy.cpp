@@ -112,7 +112,7 @@ void fwMain::bbCopy_Click()
         break;
     }
     case OutputFormat::RTF:
-        tbRTF.SetTextRTF(FormatCopyText());
+        RtfBox().SetTextRTF(FormatCopyText());
         CharData::CopyPreviewRTF(tbRTF, pbView.Font(), tlView.ForeColor(), wait);
         break;
     case OutputFormat::Picture:
@@ -168,4 +168,16 @@ CharData::ClipboardWait fwMain::CopyClipboardWait()
         if (Runtime::Panel* panel = pbStatus[1]->Panels().Find(L"Message")) panel->SetText(text);
     };
     return wait;
+}
+
+// The hidden rich text box that formats RTF copies. Its window, and with it
+// the rich edit library, is made only when a copy first needs it; its font
+// follows the selected font before and after.
+Runtime::RichTextBox& fwMain::RtfBox()
+{
+    if (!tbRTF.hWnd()) {
+        tbRTF.SetVisible(false);
+        tbRTF.Create(-200, -200, 100, 50);
+    }
+    return tbRTF;
 }

@@ -22,7 +22,7 @@ void fwMain::CopyCurrentChar()
         CharData::SetClipboardText(std::wstring(1, static_cast<wchar_t>(code)), wait);
         break;
     case CharData::OutputFormat::RTF: {
-        tbRTF.SetTextRTF(CharData::FormatChar(code, context));
+        RtfBox().SetTextRTF(CharData::FormatChar(code, context));
         CharData::CopyPreviewRTF(tbRTF, pbView.Font(), tlView.ForeColor(), wait);
         break;
     }

@@ -125,6 +125,20 @@ TEST_F(CopyButton, RtfFormCopiesRichTextInTheChosenColour)
     EXPECT_EQ(RichTextAsText(rtf), L"\u00E9\u20AC");
 }
 
+// The table's own copy (Ctrl+C on the current cell) in a window whose rich
+// text box has not been made yet: the first rich text copy makes it.
+TEST_F(CopyButton, TableCopyInRtfFormCopiesTheCurrentCharacterAsRichText)
+{
+    ChooseForm(window_, 1);
+    window_->tlCell_Click(0x41);
+    const std::int32_t code = window_->CellCode(window_->CurrentCell);
+    ASSERT_GT(code, 0x20);
+    window_->pbTable_KeyDown('C', Runtime::CtrlMask);
+    const std::string rtf = Clipboard::GetText(Clipboard::FormatRTF);
+    ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u) << rtf;
+    EXPECT_EQ(RichTextAsText(rtf), std::wstring(1, static_cast<wchar_t>(code)));
+}
+
 TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
 {
     ChooseForm(window_, 10);
