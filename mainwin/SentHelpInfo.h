@@ -5,7 +5,9 @@
 // through the number would read the wrong memory. This sits in front of
 // the window's procedure (installed after the hook control's, so it sees
 // each message first, with the very lParam the control gets) and answers
-// the whole pointer whose low 32 bits the event reported.
+// the whole pointer whose low 32 bits the event reported. It replaces the
+// window procedure itself rather than joining Runtime::AddSubclass's chain:
+// a chain the window already has lies under the hook control's procedure.
 #include <windows.h>
 
 #include <cstdint>

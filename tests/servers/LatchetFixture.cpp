@@ -67,13 +67,18 @@ void LatchetFixture::TearDown()
     CoUninitialize();
 }
 
+HRESULT LatchetFixture::ClassFactory(REFCLSID classId, IClassFactory** factory)
+{
+    *factory = nullptr;
+    auto getClass = reinterpret_cast<EntryClassObject>(GetProcAddress(dll_, "DllGetClassObject"));
+    return getClass ? getClass(classId, IID_IClassFactory, reinterpret_cast<void**>(factory)) : E_FAIL;
+}
+
 HRESULT LatchetFixture::NewObject(REFCLSID classId, REFIID iid, void** object)
 {
     *object = nullptr;
-    auto getClass = reinterpret_cast<EntryClassObject>(GetProcAddress(dll_, "DllGetClassObject"));
     Runtime::ComPtr<IClassFactory> factory;
-    if (!getClass) return E_FAIL;
-    HRESULT hr = getClass(classId, IID_IClassFactory, reinterpret_cast<void**>(factory.Put()));
+    HRESULT hr = ClassFactory(classId, factory.Put());
     return FAILED(hr) ? hr : factory->CreateInstance(nullptr, iid, object);
 }
 

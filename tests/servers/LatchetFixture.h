@@ -28,6 +28,8 @@ protected:
 
     // A new control from the server; with `site` it is placed on that site.
     Runtime::ComPtr<IDispatch> NewControl(SiteStub* site = nullptr);
+    // The class factory of `classId` from the control's server.
+    HRESULT ClassFactory(REFCLSID classId, IClassFactory** factory);
     // A new object of class `classId` from the control's server.
     HRESULT NewObject(REFCLSID classId, REFIID iid, void** object);
     // A new top-level test window (hidden), destroyed at the end of the test.

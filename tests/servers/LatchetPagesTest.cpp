@@ -350,11 +350,7 @@ TEST_F(LatchetPages, ThePropertyFrameShowsThePages)
     const CLSID* classes[] = {&kObjectPageId, &kMessagePageId};
     for (int i = 0; i < 2; ++i) {
         Runtime::ComPtr<IClassFactory> factory;
-        using EntryClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-        auto getClass = reinterpret_cast<EntryClassObject>(
-            GetProcAddress(GetModuleHandleW(L"Latchet.dll"), "DllGetClassObject"));
-        ASSERT_NE(getClass, nullptr);
-        ASSERT_EQ(getClass(*classes[i], IID_IClassFactory, reinterpret_cast<void**>(factory.Put())), S_OK);
+        ASSERT_EQ(ClassFactory(*classes[i], factory.Put()), S_OK);
         ASSERT_EQ(CoRegisterClassObject(*classes[i], factory.Get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                         &cookies[i]),
                   S_OK);
