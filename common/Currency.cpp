@@ -26,12 +26,34 @@ void Currency::RaiseOverflow()
     Runtime::Raise(Runtime::ErrOverflow);
 }
 
+std::optional<std::int64_t> Currency::ScaleDouble(double value) noexcept
+{
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    if (!std::isfinite(value)) return std::nullopt;
+    // The whole part and the fraction are scaled apart: the product of a
+    // large value and 10000 would lose its last digits in a double. The
+    // whole units are a multiple of 10000, so the fraction alone decides
+    // which neighbour is even.
+    const double whole = std::trunc(value);
+    if (std::fabs(whole) > static_cast<double>(kMax / kScale)) return std::nullopt;
+    const std::int64_t wholeUnits = static_cast<std::int64_t>(whole) * kScale;
+    const auto fraction = static_cast<std::int64_t>(RoundHalfEven((value - whole) * kScale));
+    if (fraction > 0 && wholeUnits > kMax - fraction) return std::nullopt;
+    if (fraction < 0 && wholeUnits < kMin - fraction) return std::nullopt;
+    return wholeUnits + fraction;
+}
+
+bool Currency::Holds(double value) noexcept
+{
+    return ScaleDouble(value).has_value();
+}
+
 Currency::Currency(double value)
 {
-    constexpr double kTwoTo63 = 9223372036854775808.0;
-    double scaled = RoundHalfEven(value * kScale);
-    if (!(scaled >= -kTwoTo63 && scaled < kTwoTo63)) RaiseOverflow();
-    scaled_ = static_cast<std::int64_t>(scaled);
+    const std::optional<std::int64_t> scaled = ScaleDouble(value);
+    if (!scaled) RaiseOverflow();
+    scaled_ = *scaled;
 }
 
 std::int32_t Currency::ToLong() const

@@ -5,8 +5,9 @@
 // that Min(width, 255) reads as written.
 #include <compare>
 #include <concepts>
-#include <limits>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <type_traits>
 
 namespace Common {
@@ -21,9 +22,13 @@ public:
     template <std::integral T>
     Currency(T whole) : scaled_(ScaleWhole(whole)) {}
 
-    // `value` rounded to four decimals, a half to the even neighbour; raises
-    // ErrOverflow outside the range (and for infinities and NaN).
+    // `value` rounded to four decimals, a half to the even neighbour, exactly
+    // at every magnitude the range holds; raises ErrOverflow outside the
+    // range (and for infinities and NaN).
     Currency(double value);
+
+    // Whether Currency(value) gives a number rather than ErrOverflow.
+    static bool Holds(double value) noexcept;
 
     static constexpr Currency FromScaled(std::int64_t scaled) noexcept
     {
@@ -56,6 +61,8 @@ private:
         return static_cast<std::int64_t>(whole) * kScale;
     }
     [[noreturn]] static void RaiseOverflow();
+    // The scaled value of Currency(value); nothing outside the range.
+    static std::optional<std::int64_t> ScaleDouble(double value) noexcept;
 
     std::int64_t scaled_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <vector>
 
 #include "common/KeepFileState.h"
@@ -49,10 +48,9 @@ double IniReadNumber(const std::wstring& file, const std::wstring& section, cons
     DWORD returned = 0;
     std::wstring text = ReadProfile(file, section, key, defaultText.c_str(), 255, &returned);
     if (count) *count = static_cast<int>(returned);
-    double value = Val(text);
     // A number the settings cannot hold reads as the default.
-    if (!std::isfinite(value) || std::fabs(value) > kMaxSettingsNumber) return defaultValue;
-    return RoundTo4(value);
+    const double value = RoundTo4(Val(text));
+    return Currency::Holds(value) ? value : defaultValue;
 }
 
 void IniWriteString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
@@ -66,12 +64,11 @@ void IniWriteString(const std::wstring& file, const std::wstring& section, const
     WritePrivateProfileStringW(section.c_str(), key.c_str(), text.c_str(), file.c_str());
 }
 
-void IniWriteNumber(const std::wstring& file, const std::wstring& section, const std::wstring& key, double value,
+void IniWriteNumber(const std::wstring& file, const std::wstring& section, const std::wstring& key, Currency value,
                     bool keepTime)
 {
     if (file.empty()) return;
-    value = RoundTo4(value);
-    if (value != 0 && IniReadNumber(file, section, key) == value) return;
+    if (value != Currency() && Currency(IniReadNumber(file, section, key)) == value) return;
     KeepFileState keep(file, keepTime);
     WritePrivateProfileStringW(section.c_str(), key.c_str(), NumberText(value).c_str(), file.c_str());
 }

@@ -6,6 +6,7 @@
 
 #include "common/Files.h"
 #include "common/KeepFileState.h"
+#include "common/NumUtil.h"
 #include "common/TextUtil.h"
 #include "common/Tokens.h"
 #include "common/Val.h"
@@ -72,10 +73,13 @@ std::wstring IniReadSection(const std::wstring& file, const std::wstring& sectio
         texts.push_back(item);
         if (item.empty()) return;
         target.AddItem(item);
+        // Item data is a signed 32-bit number: the data's number rounded to a
+        // whole one.
         try {
-            target.SetItemData(target.NewIndex(), static_cast<long>(Val(data)));
+            target.SetItemData(target.NewIndex(), RoundToLong(Val(data)));
         } catch (const Runtime::Error&) {
-            // A list without item data keeps its items all the same.
+            // A list without item data, or a number no item data can hold
+            // (ErrOverflow): the item stays, with its data at 0.
         }
     });
     return Joined(texts, kLineBreak);

@@ -20,6 +20,11 @@ std::int16_t BoolToInt(bool flag);
 std::int32_t Min(Currency a, Currency b);
 std::int32_t Max(Currency a, Currency b);
 
+// `value` rounded to a whole number, a half to the even neighbour, as a
+// number is given to a signed 32-bit value; raises ErrOverflow when the
+// rounded value is outside that range (and for infinities and NaN).
+std::int32_t RoundToLong(double value);
+
 namespace detail {
 
 // Integer types that std::cmp_less_equal takes (not bool, not characters).

@@ -1,6 +1,7 @@
 #include "common/NumberText.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace Common {
 
@@ -9,16 +10,19 @@ double RoundTo4(double value)
     return std::round(value * 10000.0) / 10000.0;
 }
 
-std::wstring NumberText(double value)
+std::wstring NumberText(Currency value)
 {
-    // Work in whole ten-thousandths so no binary fraction shows through.
-    long long units = std::llround(std::fabs(value) * 10000.0);
-    if (units == 0) return L"0";
-    std::wstring text = value < 0 ? L"-" : L"";
-    long long whole = units / 10000, fraction = units % 10000;
+    // Whole ten-thousandths, so no binary fraction shows through. The
+    // magnitude is taken unsigned: the lowest value has no positive twin.
+    const std::int64_t scaled = value.Scaled();
+    if (scaled == 0) return L"0";
+    const std::uint64_t units =
+        scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    const std::uint64_t whole = units / Currency::kScale, fraction = units % Currency::kScale;
+    std::wstring text = scaled < 0 ? L"-" : L"";
     if (whole != 0) text += std::to_wstring(whole);
     if (fraction != 0) {
-        std::wstring digits = std::to_wstring(fraction + 10000).substr(1);
+        std::wstring digits = std::to_wstring(fraction + Currency::kScale).substr(1);
         while (digits.back() == L'0') digits.pop_back();
         text += L"." + digits;
     }

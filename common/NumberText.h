@@ -2,17 +2,17 @@
 // Numbers as the settings files store them.
 #include <string>
 
+#include "common/Currency.h"
+
 namespace Common {
 
-// Rounds to 4 decimals, half away from zero, as the settings numbers are kept.
+// Rounds to 4 decimals, half away from zero, as the settings numbers are read.
 double RoundTo4(double value);
-
-// The largest magnitude a settings number may have (64-bit fixed point with
-// 4 decimals).
-constexpr double kMaxSettingsNumber = 922337203685477.5807;
 
 // Digits, "-" when negative, a fraction with "." and at most 4 decimals and
 // no 0 before the point: 12 gives "12", -3 "-3", 0.5 ".5", -1.25 "-1.25".
-std::wstring NumberText(double value);
+// The number is the 64-bit fixed-point one: a double beyond its range
+// raises ErrOverflow in the conversion, before any text is made.
+std::wstring NumberText(Currency value);
 
 } // namespace Common

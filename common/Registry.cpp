@@ -1,10 +1,10 @@
 #include "common/Registry.h"
 
-#include <cmath>
+#include <cstdint>
 
+#include "common/NumUtil.h"
 #include "common/Wow64.h"
 #include "common/Val.h"
-#include "runtime/RuntimeError.h"
 #include "runtime/ScopedWin.h"
 
 namespace Common {
@@ -94,9 +94,7 @@ long RegWrite(HKEY root, const std::wstring& subKey, const std::wstring& valueNa
         if (bytes.empty()) bytes.push_back(0);
         break;
     case REG_DWORD: {
-        double number = std::nearbyint(Val(value));
-        if (!(number >= -2147483648.0 && number <= 2147483647.0)) Runtime::Raise(Runtime::ErrOverflow);
-        auto v = static_cast<unsigned long>(static_cast<long>(number));
+        auto v = static_cast<std::uint32_t>(RoundToLong(Val(value)));
         for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(v >> (8 * i)));
         break;
     }

@@ -3,10 +3,11 @@
 // start writes nothing.
 #include "mainwin/fwMain.h"
 
+#include <cmath>
+
 #include "common/Ini.h"
 #include "common/IniSection.h"
 #include "common/NumUtil.h"
-#include "common/Val.h"
 
 namespace {
 
@@ -32,7 +33,9 @@ void fwMain::Form_Unload(int& /*cancel*/)
     Common::IniWriteNumber(file, main, L"chPreview", Checked(chPreview));
     Common::IniWriteNumber(file, picture, L"bbPicture0", tlView.ForeColor());
     Common::IniWriteNumber(file, picture, L"bbPicture1", tlView.BackColor());
-    Common::IniWriteNumber(file, picture, L"cbPicture", Common::Val(cbPicture.Text()));
+    // The size the copy picture is drawn at, in whole points: the box's text
+    // may be any run of digits, most of them sizes the window does not take.
+    Common::IniWriteNumber(file, picture, L"cbPicture", std::round(pbCopy.Font().Size));
     for (size_t i = 0; i < chPicture.size(); ++i)
         Common::IniWriteNumber(file, picture, L"chPicture" + std::to_wstring(i), Checked(*chPicture[i]));
     Common::SaveFormPos(*this, FormPlacement, file, L"fwMain_State");

@@ -45,6 +45,14 @@ TEST(Currency, Conversions)
         {"half a unit to even, down", [] { return Currency(1.0 / 32); }, 312, kNoError},
         {"half a unit to even, up", [] { return Currency(3.0 / 32); }, 938, kNoError},
         {"negative half a unit to even", [] { return Currency(-1.0 / 32); }, -312, kNoError},
+        // Doubles this large step by 1/8: every one of them is a number of
+        // ten-thousandths, and its conversion gives exactly that number.
+        {"largest whole as a double", [] { return Currency(922337203685477.0); }, 9223372036854770000, kNoError},
+        {"largest double in the range", [] { return Currency(922337203685477.5); }, 9223372036854775000, kNoError},
+        {"lowest double in the range", [] { return Currency(-922337203685477.5); }, -9223372036854775000, kNoError},
+        {"double just past the top", [] { return Currency(922337203685477.625); }, 0, Runtime::ErrOverflow},
+        {"double just past the bottom", [] { return Currency(-922337203685477.625); }, 0, Runtime::ErrOverflow},
+        {"large with a fraction", [] { return Currency(123456789012.3456); }, 1234567890123456, kNoError},
         {"double beyond the range", [] { return Currency(1e300); }, 0, Runtime::ErrOverflow},
         {"infinity", [] { return Currency(std::numeric_limits<double>::infinity()); }, 0, Runtime::ErrOverflow},
         {"NaN", [] { return Currency(std::nan("")); }, 0, Runtime::ErrOverflow},
@@ -92,6 +100,42 @@ TEST(MinMax, RoundedChoiceAsTable)
         EXPECT_EQ(error, c.error) << c.name;
         if (c.error == kNoError) {
             EXPECT_EQ(result, c.result) << c.name;
+        }
+    }
+}
+
+TEST(RoundToLong, HalfToEvenAndOverflowBeyondLong)
+{
+    const struct {
+        double value;
+        std::int32_t result;
+        int error;
+    } cases[] = {
+        {0, 0, kNoError},
+        {42, 42, kNoError},
+        {2.5, 2, kNoError},
+        {3.5, 4, kNoError},
+        {-2.5, -2, kNoError},
+        {-3.5, -4, kNoError},
+        {2.4999, 2, kNoError},
+        {2.5001, 3, kNoError},
+        {kLongMax, kLongMax, kNoError},
+        {kLongMin, kLongMin, kNoError},
+        {2147483646.5, 2147483646, kNoError},
+        {-2147483648.5, kLongMin, kNoError},
+        {2147483647.5, 0, Runtime::ErrOverflow},
+        {2147483648.0, 0, Runtime::ErrOverflow},
+        {-2147483649.0, 0, Runtime::ErrOverflow},
+        {1e30, 0, Runtime::ErrOverflow},
+        {-1e30, 0, Runtime::ErrOverflow},
+        {std::numeric_limits<double>::infinity(), 0, Runtime::ErrOverflow},
+        {std::nan(""), 0, Runtime::ErrOverflow},
+    };
+    for (const auto& c : cases) {
+        std::int32_t result = 0;
+        EXPECT_EQ(ErrorOf([&] { result = Common::RoundToLong(c.value); }), c.error) << c.value;
+        if (c.error == kNoError) {
+            EXPECT_EQ(result, c.result) << c.value;
         }
     }
 }

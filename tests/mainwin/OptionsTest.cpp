@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Ini.h"
 #include "runtime/ColorDialog.h"
 
 namespace {
@@ -141,6 +142,26 @@ TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
     ASSERT_TRUE(window.Loaded());
     EXPECT_GE(window->pbCopy.Font().Size, 1);
     EXPECT_LE(window->pbCopy.Font().Size, 500);
+}
+
+// What is saved is the size the copy picture is drawn at: the typed size
+// where it is taken, else the view's size; never the raw text.
+TEST(Options, TheSavedPictureSizeIsTheSizeTheWindowUses)
+{
+    struct Case { const wchar_t* typed; int saved; };
+    const int view = 40;
+    const Case cases[] = {
+        {L"72", 72}, {L"500", 500}, {L"501", view}, {L"99999999999999999999", view}, {L"0", view}, {L"", view},
+    };
+    for (const Case& c : cases) {
+        LoadedMain window;
+        ASSERT_TRUE(window.Loaded());
+        window->ViewFontSize = view;
+        window->cbPicture.SetText(c.typed);
+        ASSERT_TRUE(window.Unload());
+        EXPECT_EQ(Common::IniReadString(window.Settings(), L"fwMain_Picture", L"cbPicture"), std::to_wstring(c.saved))
+            << "typed [" << c.typed << "]";
+    }
 }
 
 TEST(Options, ThePictureSizeStartsInWholePoints)

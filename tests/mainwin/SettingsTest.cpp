@@ -102,6 +102,56 @@ TEST(Settings, PictureOptionsComeBackAsStored)
     for (const auto& [key, value] : expected) EXPECT_EQ(ReadIni(run.Settings(), kPicture, key), value) << key;
 }
 
+// A window's text as it answers for it (GetWindowText gives only the
+// caption stored with a window of another process, not a combo box's text).
+std::wstring TextOf(HWND wnd)
+{
+    wchar_t buffer[64] = {};
+    SendMessageW(wnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+// The first descendant of `parent` of this class whose text is `text`.
+HWND ChildWithText(HWND parent, const wchar_t* className, const std::wstring& text)
+{
+    for (HWND child : FindChildren(parent, className))
+        if (TextOf(child) == text) return child;
+    return nullptr;
+}
+
+// The size box takes any run of digits; what is saved is the size the
+// window draws at (the view's largest, shown as its hint), and the next
+// start shows that size again.
+TEST(Settings, APictureSizeTypedBeyondAnyFontIsSavedAsTheSizeTheWindowUses)
+{
+    ProgramRun run;
+    WriteIni(run.Settings(), kPicture, L"cbPicture", L"36");
+    HWND wnd = run.Start();
+    ASSERT_NE(wnd, nullptr) << "no main window";
+    HWND box = ChildWithText(wnd, L"ComboBox", L"36");
+    ASSERT_NE(box, nullptr) << "no size box showing the stored size";
+    HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    const std::wstring typed = L"99999999999999999999";
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (wchar_t c : typed) SendMessageW(edit, WM_CHAR, c, 1);
+    ASSERT_EQ(TextOf(box), typed);
+    std::wstring hint;
+    for (HWND label : FindChildren(wnd, L"Static")) {
+        const std::wstring c = TextOf(label);
+        if (c.size() > 2 && c.front() == L'(' && c.back() == L')') hint = c.substr(1, c.size() - 2);
+    }
+    ASSERT_FALSE(hint.empty()) << "no hint of the view's size";
+    EXPECT_EQ(run.Close(wnd), 0);
+    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), hint);
+
+    wnd = run.Start();
+    ASSERT_NE(wnd, nullptr) << "no main window at the second start";
+    EXPECT_NE(ChildWithText(wnd, L"ComboBox", hint), nullptr) << "the size box does not show " << hint;
+    EXPECT_EQ(run.Close(wnd), 0);
+    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), hint);
+}
+
 TEST(Settings, SecondRunLeavesTheFileByteIdentical)
 {
     ProgramRun run;

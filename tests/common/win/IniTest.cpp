@@ -4,6 +4,7 @@
 #include "common/FileTime.h"
 #include "runtime/Capabilities.h"
 #include "runtime/RuntimeError.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TempFolder.h"
 
 #include <windows.h>
@@ -101,6 +102,54 @@ TEST(Ini, WritesOnlyWhatChangedAndKeepsAttributesAndTime)
     Common::IniWriteNumber(file, L"S", L"m", -42);
     EXPECT_EQ(Common::IniReadNumber(file, L"S", L"m"), -42);
     Common::IniWriteString(L"", L"S", L"k", L"nothing"); // no file: nothing happens
+}
+
+// The writer's value is a 64-bit fixed-point number: one beyond it is the
+// overflow error at the conversion, and the file stays as it was (no key is
+// written, the old value of an existing key is kept).
+TEST(Ini, ANumberBeyondTheFixedPointRangeIsAnOverflowAndWritesNothing)
+{
+    TempFolder dir;
+    std::wstring file = dir.File(L"s.dat");
+    WriteBytes(file, "[S]\r\nkept=12\r\n");
+    const std::string before = ReadBytes(file);
+    const struct {
+        const wchar_t* key;
+        double value;
+    } cases[] = {{L"kept", 1e15}, {L"kept", -1e20}, {L"new", 922337203685478.0}, {L"new", 1e300}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TestSupport::ErrorOf([&] { Common::IniWriteNumber(file, L"S", c.key, c.value); }),
+                  Runtime::ErrOverflow)
+            << c.value;
+        EXPECT_EQ(ReadBytes(file), before) << c.value;
+    }
+    // The largest whole number it holds is written as it is.
+    Common::IniWriteNumber(file, L"S", L"kept", -922337203685477.0);
+    EXPECT_EQ(Common::IniReadString(file, L"S", L"kept"), L"-922337203685477");
+}
+
+// Item data is a signed 32-bit number: the data text's number is rounded to
+// a whole number, a half to the even neighbour; one that no item data can
+// hold leaves the new item's data at 0 (the item itself is added).
+TEST(IniSection, ItemDataIsTheRoundedNumberOrZeroWhenItCannotBeHeld)
+{
+    TempFolder dir;
+    std::wstring file = dir.File(L"s.dat");
+    const struct {
+        const char* data;
+        long expected;
+    } cases[] = {
+        {"42", 42}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.6", 3}, {"-7.5", -8},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647L - 1}, {"2147483647.5", 0},
+        {"2147483648", 0}, {"-2147483649", 0}, {"1E30", 0}, {"-1E30", 0}, {"1E400", 0}, {"&HFFFFFFFFFF", 0},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(file, std::string("[D]\r\n0=Name|") + c.data + "\r\n");
+        MemoryList list;
+        EXPECT_EQ(Common::IniReadSection(file, L"D", list, L"|"), L"Name") << c.data;
+        ASSERT_EQ(list.items, std::vector<std::wstring>{L"Name"}) << c.data;
+        EXPECT_EQ(list.data, std::vector<long>{c.expected}) << c.data;
+    }
 }
 
 TEST(IniSection, ReadsIntoListsArraysAndText)
