@@ -9,8 +9,10 @@ MM is "IE" when the code point has an HTML 4 entity (HTMLlat1, HTMLsymbol,
 HTMLspecial: 252 names) and two blanks otherwise. The HTML 4 name comes first;
 the MathML 2 names follow in the order of their sets (iso8879/, iso9573-13/,
 mathml/, each by file name, then in declaration order), each name once.
-Entities whose text is not exactly one BMP character are left out, and so is
-a MathML name that HTML 4 gives to another character. No NUL at the end.
+An entity whose text is a blank followed by one combining mark stands for
+that mark (the blank only carries it: "DotDot" is U+20DC). Entities whose
+text is otherwise not exactly one BMP character are left out, and so is a
+MathML name that HTML 4 gives to another character. No NUL at the end.
 
 Usage: gen_entities.py [--dtd DIR] [--root DIR]
 """
@@ -19,6 +21,7 @@ import argparse
 import pathlib
 import re
 import sys
+import unicodedata
 
 HTML4_DIR = "REC-html401-19991224"
 HTML4_SETS = ["HTMLlat1.ent", "HTMLsymbol.ent", "HTMLspecial.ent"]
@@ -71,7 +74,10 @@ def read_set(path):
 
 
 def single_bmp(text):
-    """The code point of a text that is one BMP character, else None."""
+    """The code point of a text that is one BMP character, or a blank
+    carrying one combining mark (the mark's), else None."""
+    if len(text) == 2 and text[0] == " " and unicodedata.category(text[1]).startswith("M"):
+        text = text[1]
     if len(text) == 1 and ord(text) <= 0xFFFF:
         return ord(text)
     return None

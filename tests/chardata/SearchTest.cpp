@@ -152,6 +152,11 @@ TEST(EntityIndex, FindsExactNamesWithinBounds)
         {L"ast", 0, 0xFFFF, 0x2A},
         {L"nbsp", 0, 0xFFFF, 0xA0},
         {L"NonBreakingSpace", 0, 0xFFFF, 0xA0},
+        {L"DotDot", 0, 0xFFFF, 0x20DC},    // combining marks, written after a blank in their sets
+        {L"tdot", 0, 0xFFFF, 0x20DB},
+        {L"TripleDot", 0, 0xFFFF, 0x20DB},
+        {L"DownBreve", 0, 0xFFFF, 0x311},
+        {L"UnderBar", 0, 0xFFFF, 0x332},
         {L"amp", 0x27, 0xFFFF, std::nullopt},
         {L"amp", 0, 0x25, std::nullopt},
         {L"amp", 0x26, 0x26, 0x26},

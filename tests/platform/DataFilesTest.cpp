@@ -193,6 +193,11 @@ TEST_F(EntityFile, KnownLines)
         "00E9,IE,eacute",
         "03B1,IE,alpha,agr",
         "20AC,IE,euro",
+        // Defined in their sets as a blank carrying a combining mark: the mark.
+        "0311,  ,DownBreve",
+        "0332,  ,UnderBar",
+        "20DB,  ,tdot,TripleDot",
+        "20DC,  ,DotDot",
     };
     const std::string text = "\r\n" + text_;
     for (const char* line : expected) {
