@@ -178,9 +178,11 @@ void ChangeOptions(HWND wnd)
 TEST(Settings, TheSessionsEndWritesWhatClosingWrites)
 {
     // Two runs from the same file and with the same changes: one closed,
-    // one ended with the session.
+    // one ended with the session. The hook control's server is beside the
+    // program, as installed: the session's messages pass its hook.
     ProgramRun closed, ended;
     for (ProgramRun* run : {&closed, &ended}) {
+        ASSERT_TRUE(run->CopyBeside("latchet/Latchet.dll"));
         WriteIni(run->Settings(), L"fwMain_State", L"Left", L"40");
         WriteIni(run->Settings(), L"fwMain_State", L"Top", L"30");
         WriteIni(run->Settings(), L"cbSearch_Search", L"0", L"arrow");
