@@ -25,6 +25,12 @@ public:
     WritingScope& operator=(const WritingScope&) = delete;
 };
 
+// The system opened the clipboard but did not carry out the write.
+bool IsRefusedWrite(int number)
+{
+    return number == Runtime::ErrCantEmptyClipboard || number == Runtime::ErrInvalidClipboardFormat;
+}
+
 void Tell(const ClipboardWait& wait, const wchar_t* message)
 {
     if (wait.Message) wait.Message(message);
@@ -64,8 +70,10 @@ ClipboardResult Write(const Put& put, const ClipboardWait& wait)
             return result;
         } catch (const Runtime::Error& e) {
             if (e.Number() != Runtime::ErrCantOpenClipboard) {
-                // Other errors end the write silently, except running out of
-                // memory (a huge copy), which the user should hear of.
+                // Other errors end the write. A clipboard that was opened
+                // but not emptied or not written is told as a busy one is;
+                // running out of memory (a huge copy) has its own message.
+                if (IsRefusedWrite(e.Number())) Tell(wait, kClipboardBusyMessage);
                 if (e.Number() == kErrOutOfMemory) Tell(wait, kNoMemoryMessage);
                 result.Outcome = ClipboardOutcome::Failed;
                 return result;
@@ -101,9 +109,12 @@ ClipboardResult SetClipboardText(const std::wstring& text, const ClipboardWait& 
     return Write([&] { Runtime::Clipboard::SetText(text); }, wait);
 }
 
-ClipboardResult SetClipboardPicture(HBITMAP bitmap, const ClipboardWait& wait)
+ClipboardResult SetClipboardPicture(Runtime::Picture picture, const ClipboardWait& wait)
 {
-    return Write([&] { Runtime::Clipboard::SetData(bitmap); }, wait);
+    // `picture` holds the bitmap until the write ends: its wait processes
+    // messages, and a handler run meanwhile may give the box whose picture
+    // this is another one (a second picture copy redraws it).
+    return Write([&] { Runtime::Clipboard::SetData(picture.BitmapHandle()); }, wait);
 }
 
 } // namespace CharData

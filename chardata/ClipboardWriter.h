@@ -6,12 +6,16 @@
 // every RetryMs, window messages being processed meanwhile so the user can
 // go on working. The wait ends when the window closes (StillAlive), when
 // the message loop is quitting, or, with a short message, after GiveUpMs.
-// A write asked for while another one waits is ignored. Any other error
-// ends the write; only running out of memory is told.
+// A write asked for while another one waits is ignored. A clipboard that
+// opens but is not emptied, or does not take the data, ends the write as
+// failed with the busy message. Any other error ends the write too; of
+// those only running out of memory is told.
 #include <windows.h>
 
 #include <functional>
 #include <string>
+
+#include "runtime/Picture.h"
 
 namespace CharData {
 
@@ -26,7 +30,7 @@ struct ClipboardWait {
 
 enum class ClipboardOutcome {
     Copied,   // the clipboard holds the data
-    Failed,   // another error: the clipboard may be left empty (out of memory gives a message)
+    Failed,   // another error: the clipboard may be left empty (a refused write and out of memory give a message)
     GaveUp,   // another program held the clipboard for GiveUpMs
     Closed,   // the window closed (or the program is quitting) during the wait
     Ignored,  // another write was waiting already
@@ -46,7 +50,9 @@ inline constexpr wchar_t kClipboardBusyMessage[] = L"Clipboard busy: nothing cop
 ClipboardResult SetClipboardText(const std::string& bytes, long format, const ClipboardWait& wait);
 // Text as Unicode text: nothing is lost to a code page.
 ClipboardResult SetClipboardText(const std::wstring& text, const ClipboardWait& wait);
-// A copy of the bitmap (the caller keeps its own).
-ClipboardResult SetClipboardPicture(HBITMAP bitmap, const ClipboardWait& wait);
+// A copy of the picture's bitmap. The write holds the picture itself until
+// it ends, so the bitmap stays while the write waits, whatever happens to
+// the control that showed it.
+ClipboardResult SetClipboardPicture(Runtime::Picture picture, const ClipboardWait& wait);
 
 } // namespace CharData

@@ -113,7 +113,7 @@ ClipboardResult CopyPicture(Runtime::PictureBox& pbCopy, std::wstring_view text,
         x += cells[i].Width;
     }
     KeepDrawing(pbCopy);
-    return SetClipboardPicture(pbCopy.Picture().BitmapHandle(), wait);
+    return SetClipboardPicture(pbCopy.Picture(), wait);
 }
 
 } // namespace CharData

@@ -2,12 +2,19 @@
 
 #include "common/CodePage.h"
 #include "runtime/Clipboard.h"
+#include "runtime/RuntimeError.h"
 
 namespace PageClipboard {
 
 void Put(const std::wstring& text)
 {
-    Runtime::Clipboard::SetText(amUnicode::UnicodeToAnsi(text, 0), Runtime::Clipboard::FormatText);
+    try {
+        Runtime::Clipboard::SetText(amUnicode::UnicodeToAnsi(text, 0), Runtime::Clipboard::FormatText);
+    } catch (const Runtime::Error& e) {
+        // The pages and the menu know one clipboard failure: nothing copied.
+        if (e.Number() == Runtime::ErrInvalidClipboardFormat) Runtime::Raise(Runtime::ErrCantOpenClipboard);
+        throw;
+    }
 }
 
 std::wstring Text()

@@ -140,6 +140,9 @@ public:
     // --- state (none of it persisted except through the settings file) ---
     bool NoSave = false;
     bool FormLoaded = false;
+    // Start-up ran to its end. A start-up that stopped part-way has read
+    // only part of the settings, and writes none of them back.
+    bool LoadFinished = false;
     std::wstring SettingsPath, NamesPath, EntitiesPath, HelpPath, FontsFolder, CharMapPath;
     RECT CaptionButtonRect{};            // left, top, width, height in pixels
     Common::FormPlacement FormPlacement; // twips

@@ -121,6 +121,7 @@ void fwMain::Form_Load()
     // 34.
     Form_Resize();
     KeepOnScreen();
+    LoadFinished = true;
     FormLoaded = true;
 }
 

@@ -1,6 +1,8 @@
 // Shutdown: every option goes back to the settings file in a fixed order,
-// each through the writers that leave an unchanged value alone. A refused
-// start writes nothing.
+// each through the writers that leave an unchanged value alone. The same
+// write runs when the Windows session ends with the window open (the
+// runtime raises the unload event then, once). A refused start, or one
+// that stopped part-way, writes nothing.
 #include "mainwin/fwMain.h"
 
 #include <cmath>
@@ -17,7 +19,7 @@ int Checked(const Runtime::CheckBox& box) { return box.Value() == 1 ? 1 : 0; }
 
 void fwMain::Form_Unload(int& /*cancel*/)
 {
-    if (NoSave) return;
+    if (NoSave || !LoadFinished) return;
     const std::wstring& file = SettingsPath;
     const std::wstring main = L"fwMain", picture = L"fwMain_Picture";
     if (Runtime::ListItem* font = lvFont.SelectedItem()) Common::IniWriteString(file, main, L"lvFont", font->Text());

@@ -51,7 +51,9 @@ void Put(UINT format, const void* data, size_t bytes)
     OpenClipboardScope open;
     ScopedGlobal mem(bytes);
     if (!mem.Fill(data, bytes)) throw Error(ErrOutOfMemory, "Out of memory");
-    if (SetClipboardData(format, mem.Get())) mem.Release();
+    // The clipboard owns the memory only once it took it.
+    if (!SetClipboardData(format, mem.Get())) Raise(ErrInvalidClipboardFormat);
+    mem.Release();
 }
 
 // The bytes of a memory format, as far as the block goes.
@@ -83,7 +85,7 @@ UINT NativeFormat(long format)
 void Clear()
 {
     OpenClipboardScope open;
-    EmptyClipboard();
+    if (!EmptyClipboard()) Raise(ErrCantEmptyClipboard);
 }
 
 void SetText(const std::string& bytes, long format)
@@ -128,7 +130,8 @@ void SetData(HBITMAP bitmap)
     OpenClipboardScope open;
     ScopedBitmap copy(static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)));
     if (!copy) Raise(ErrInvalidCall);
-    if (SetClipboardData(CF_BITMAP, copy.Get())) copy.Release();
+    if (!SetClipboardData(CF_BITMAP, copy.Get())) Raise(ErrInvalidClipboardFormat);
+    copy.Release();
 }
 
 ScopedBitmap GetData()

@@ -4,7 +4,10 @@
 // 13 Unicode text, -16639 rich text (the registered "Rich Text Format"), or
 // any registered format's number. Every operation opens the clipboard and
 // raises run-time error 521 ("Can't open Clipboard") when another program
-// holds it open; a format number that names no format is error 5.
+// holds it open; a format number that names no format is error 5. A write
+// the system does not carry out is an error too: 520 ("Can't empty
+// Clipboard") when emptying fails, 460 ("Invalid Clipboard format") when the
+// system refuses the data.
 #include <windows.h>
 
 #include <string>

@@ -121,17 +121,20 @@ void Form::Hide()
 
 bool Form::Unload()
 {
-    return UnloadWithMode(1); // unloaded by code
+    return UnloadWithMode(UnloadCode);
 }
 
 bool Form::UnloadWithMode(int mode)
 {
     if (!wnd_ || unloading_) return !wnd_;
-    int cancel = 0;
-    Guard([&] { Form_QueryUnload(cancel, mode); });
-    if (cancel) return false;
-    Guard([&] { Form_Unload(cancel); });
-    if (cancel) return false;
+    // After a session's end the events have run: the window only goes.
+    if (!unloadRaised_) {
+        int cancel = 0;
+        Guard([&] { Form_QueryUnload(cancel, mode); });
+        if (cancel) return false;
+        Guard([&] { Form_Unload(cancel); });
+        if (cancel) return false;
+    }
     unloading_ = true;
     // The controls' windows go with the form's window; the control objects
     // stay with the form object and forget their windows.
@@ -140,6 +143,23 @@ bool Form::UnloadWithMode(int mode)
     DestroyWindow(wnd);
     unloading_ = false;
     return true;
+}
+
+LRESULT Form::QueryEndSession()
+{
+    int cancel = 0;
+    if (!unloadRaised_) Guard([&] { Form_QueryUnload(cancel, UnloadAppWindows); });
+    return cancel ? FALSE : TRUE;
+}
+
+void Form::EndSession(bool ending)
+{
+    if (!ending || unloadRaised_ || unloading_) return;
+    // The unload event runs now, whatever it answers: there is no later
+    // message in which it could.
+    unloadRaised_ = true;
+    int cancel = 0;
+    Guard([&] { Form_Unload(cancel); });
 }
 
 std::wstring Form::Caption() const
@@ -348,7 +368,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (lParam && ShowHelpForWindow(*reinterpret_cast<const HELPINFO*>(lParam))) return TRUE;
         break;
     case WM_CLOSE:
-        UnloadWithMode(0); // closed by the user
+        UnloadWithMode(UnloadUser);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return QueryEndSession();
+    case WM_ENDSESSION:
+        EndSession(wParam != FALSE);
         return 0;
     case WM_NCDESTROY: {
         HWND wnd = wnd_;

@@ -33,6 +33,11 @@ public:
     // True when the form is gone.
     bool Unload();
 
+    // Unload modes that Form_QueryUnload is told.
+    static constexpr int UnloadUser = 0;       // the close box, Alt+F4
+    static constexpr int UnloadCode = 1;       // Unload()
+    static constexpr int UnloadAppWindows = 2; // the Windows session ends
+
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
 
@@ -87,6 +92,11 @@ private:
     static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool UnloadWithMode(int mode);
+    // The session ends (WM_QUERYENDSESSION, WM_ENDSESSION): the form may
+    // refuse the end, and when it comes the unload event runs once; the
+    // system then ends the process without another message.
+    LRESULT QueryEndSession();
+    void EndSession(bool ending);
     void Register(Control* control);
     void Unregister(Control* control);
     // Key preview: the message loop shows every key to the form first.
@@ -97,6 +107,7 @@ private:
     std::vector<Control*> controls_;
     bool modal_ = false;
     bool unloading_ = false;
+    bool unloadRaised_ = false; // Form_Unload ran for a session's end
     int pendingState_ = -1;
 
     friend class Control;

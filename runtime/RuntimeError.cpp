@@ -12,6 +12,8 @@ std::string ErrorMessage(int number)
     case ErrInvalidProperty: return "Invalid property value";
     case ErrInvalidArrayIndex: return "Invalid property array index";
     case ErrTextReadOnly: return "'Text' property is read-only";
+    case ErrInvalidClipboardFormat: return "Invalid Clipboard format";
+    case ErrCantEmptyClipboard: return "Can't empty Clipboard";
     case ErrCantOpenClipboard: return "Can't open Clipboard";
     default: return "Application-defined or object-defined error";
     }

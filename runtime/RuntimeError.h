@@ -15,6 +15,8 @@ enum ErrorNumber : int {
     ErrInvalidProperty = 380,  // "Invalid property value"
     ErrInvalidArrayIndex = 381, // "Invalid property array index"
     ErrTextReadOnly = 383,     // "'Text' property is read-only"
+    ErrInvalidClipboardFormat = 460, // "Invalid Clipboard format"
+    ErrCantEmptyClipboard = 520, // "Can't empty Clipboard"
     ErrCantOpenClipboard = 521 // "Can't open Clipboard"
 };
 

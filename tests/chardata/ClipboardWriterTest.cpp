@@ -2,7 +2,8 @@
 // unchanged (the code-page bytes of the copy box among them), and while
 // another thread holds the clipboard open it waits, keeps processing
 // messages, ignores a second copy, stops when the window goes or the
-// program quits, and gives up after its bound with a message.
+// program quits, and gives up after its bound with a message; a write the
+// system refuses fails at once with the same message.
 #include "chardata/ClipboardWriter.h"
 #include "chardata/CodePageList.h"
 #include "chardata/FormBytes.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,40 +24,9 @@ using CharData::ClipboardResult;
 using CharData::ClipboardWait;
 using CharData::SetClipboardText;
 namespace Clipboard = Runtime::Clipboard;
+using Runtime::ScopedGetDC;
 
-// Runs `action` once, `ms` after it is set, from the message loop (a
-// thread timer: the writer's wait dispatches it).
-class TimerAction {
-public:
-    TimerAction(UINT ms, std::function<void()> action)
-    {
-        current = this;
-        action_ = std::move(action);
-        id_ = SetTimer(nullptr, 0, ms, Fire);
-    }
-    ~TimerAction()
-    {
-        if (id_) KillTimer(nullptr, id_);
-        current = nullptr;
-    }
-    TimerAction(const TimerAction&) = delete;
-    TimerAction& operator=(const TimerAction&) = delete;
-    bool Fired() const noexcept { return fired_; }
-
-private:
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(nullptr, id);
-        if (!current || current->fired_) return;
-        current->id_ = 0;
-        current->fired_ = true;
-        current->action_();
-    }
-    static inline TimerAction* current = nullptr;
-    std::function<void()> action_;
-    UINT_PTR id_ = 0;
-    bool fired_ = false;
-};
+using FormsTest::TimerAction;
 
 class ClipboardWriterTest : public ::testing::Test {
 protected:
@@ -127,6 +98,44 @@ TEST_F(ClipboardWriterTest, WhatIsWrittenComesBackFromTheClipboard)
         }
     }
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ClipboardWriterTest, AWriteTheSystemRefusesFailsAtOnceWithTheBusyMessage)
+{
+    using FormsTest::ClipboardRefusal;
+    ScopedGetDC screen(nullptr);
+    Runtime::Picture picture = Runtime::Picture::FromBitmap(CreateCompatibleBitmap(screen.Get(), 3, 3));
+    struct Case {
+        const char* what;
+        std::optional<ClipboardRefusal::Call> refused; // none: the system refuses the format itself
+        std::function<ClipboardResult()> write;
+    };
+    const Case cases[] = {
+        {"bytes of a format the system refuses", std::nullopt,
+         [&] { return SetClipboardText(std::string("x"), 14 /* enhanced metafile */, wait); }},
+        {"text, the clipboard not emptied", ClipboardRefusal::Empty,
+         [&] { return SetClipboardText(std::string("x"), Clipboard::FormatText, wait); }},
+        {"text not taken", ClipboardRefusal::SetData,
+         [&] { return SetClipboardText(std::string("x"), Clipboard::FormatText, wait); }},
+        {"Unicode text not taken", ClipboardRefusal::SetData, [&] { return SetClipboardText(std::wstring(L"x"), wait); }},
+        {"a picture not taken", ClipboardRefusal::SetData, [&] { return CharData::SetClipboardPicture(picture, wait); }},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        Clipboard::SetText(std::string("before"));
+        std::optional<ClipboardRefusal> refusal;
+        if (c.refused) {
+            refusal.emplace(GetModuleHandleW(nullptr), *c.refused);
+            ASSERT_TRUE(refusal->Active()) << c.what;
+        }
+        ClipboardResult result = c.write();
+        refusal.reset();
+        EXPECT_EQ(result.Outcome, ClipboardOutcome::Failed) << c.what;
+        EXPECT_EQ(result.Attempts, 1) << c.what << ": a refused write is not a busy clipboard";
+        ASSERT_EQ(messages.size(), 1u) << c.what;
+        EXPECT_EQ(messages[0], CharData::kClipboardBusyMessage) << c.what;
+        EXPECT_FALSE(Clipboard::GetFormat(14)) << c.what;
+    }
 }
 
 TEST_F(ClipboardWriterTest, WaitsHalfSecondStepsWhileAnotherProgramHoldsIt)

@@ -1,7 +1,8 @@
 // The glyph picture in a real hidden picture box with real fonts (DejaVu
 // Sans, Tahoma): cells side by side whose earlier cells later resizes and
 // glyphs leave alone, glyphs that overhang their advance on either side
-// keeping all their ink, the bitmap on the real clipboard, and pictures too
+// keeping all their ink, the bitmap on the real clipboard (the copy's own,
+// even when a second copy redraws the box while it waits), and pictures too
 // large refused before anything is made.
 #include "chardata/ClipboardWriter.h"
 #include "chardata/CopyPicture.h"
@@ -240,6 +241,39 @@ TEST_F(CopyPictureTest, CopyPutsOneBitmapOfAllTheCellsOnTheClipboard)
         EXPECT_EQ(differences, 0) << c.what;
         EXPECT_GT(ink, 0) << c.what;
     }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CopyPictureTest, ASecondCopyWhileTheFirstWaitsLeavesTheFirstItsPicture)
+{
+    const FontSpec font = MakeFont(L"DejaVu Sans", 28);
+    box.SetFont(font);
+    const std::wstring first = L"Ab", second = L"WWWWWWWW";
+    int width = 0;
+    for (wchar_t ch : first) width += CellWidth(MeasureChar(font, ch));
+
+    // A quit left by another test's form would end the wait at once.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    // The second copy comes while the first waits: it draws its own picture
+    // into the box (whose picture the first one copies) and is ignored.
+    FormsTest::ClipboardHolder holder(750);
+    ASSERT_TRUE(holder.Held());
+    CharData::ClipboardResult again;
+    FormsTest::TimerAction meanwhile(200, [&] { again = CharData::CopyPicture(box, second, wait); });
+    CharData::ClipboardResult result = CharData::CopyPicture(box, first, wait);
+    holder.Release();
+
+    ASSERT_TRUE(meanwhile.Fired());
+    EXPECT_EQ(again.Outcome, ClipboardOutcome::Ignored);
+    EXPECT_EQ(result.Outcome, ClipboardOutcome::Copied);
+    EXPECT_GT(result.Attempts, 1);
+    ScopedBitmap copied = Clipboard::GetData();
+    ASSERT_TRUE(copied) << "the first copy's picture went with the box's old one";
+    BITMAP bm{};
+    GetObjectW(copied.Get(), sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, width) << "not the first copy's picture";
     EXPECT_TRUE(messages.empty());
 }
 

@@ -227,4 +227,25 @@ TEST_F(CopyButton, CopyWaitsWhileAnotherProgramHoldsTheClipboard)
     EXPECT_EQ(Clipboard::GetText(Clipboard::FormatText), "&#233;&#8364;");
 }
 
+TEST_F(CopyButton, ACopyTheSystemRefusesIsToldAsABusyClipboardIs)
+{
+    using FormsTest::ClipboardRefusal;
+    Runtime::Panel& message = window_->pbStatus[1]->Panels()(L"Message");
+    struct Case { const char* what; int format; ClipboardRefusal::Call call; };
+    const Case cases[] = {
+        {"decimal references, not emptied", 7, ClipboardRefusal::Empty},
+        {"decimal references, not taken", 7, ClipboardRefusal::SetData},
+        {"rich text, not taken", 1, ClipboardRefusal::SetData},
+        {"picture, not taken", 10, ClipboardRefusal::SetData},
+    };
+    for (const Case& c : cases) {
+        ChooseForm(window_, c.format);
+        message.SetText(L"");
+        ClipboardRefusal refusal(GetModuleHandleW(nullptr), c.call);
+        ASSERT_TRUE(refusal.Active()) << c.what;
+        ClickCopy(window_);
+        EXPECT_EQ(message.Text(), CharData::kClipboardBusyMessage) << c.what;
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the real program with its settings file: the
-// defaults, the reading rules for stored values, the write-back at exit,
-// the name and entity files, and the registration.
+// defaults, the reading rules for stored values, the write-back at exit and
+// at the end of the Windows session, no write after a start that stopped
+// part-way, the name and entity files, and the registration.
 #include "tests/mainwin/ProgramRun.h"
 #include "tests/support/VersionInfo.h"
 
@@ -203,6 +204,102 @@ TEST(Settings, StartRegistersTheProgramUnderLocalMachine)
     std::wstring path = RegValue(appPath, L"Path");
     EXPECT_NE(path, L"<missing>");
     EXPECT_EQ(RegValue(appPath, nullptr), path + L"\\Orlenta.exe");
+}
+
+// Ends the Windows session as the system does with the window open: it
+// asks, tells the end, then ends the process without another message.
+void EndSession(ProgramRun& run, HWND wnd)
+{
+    EXPECT_EQ(SendMessageW(wnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(wnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    run.Process().Terminate();
+}
+
+// The user's changes of a run: all blocks listed, the picture form chosen.
+void ChangeOptions(HWND wnd)
+{
+    for (const wchar_t* caption : {L"&All", L"Picture (BMP)"}) {
+        HWND box = FindChild(wnd, caption, L"Button");
+        ASSERT_NE(box, nullptr) << "no " << caption;
+        SendMessageW(box, BM_CLICK, 0, 0);
+    }
+}
+
+TEST(Settings, TheSessionsEndWritesWhatClosingWrites)
+{
+    // Two runs from the same file and with the same changes: one closed,
+    // one ended with the session. The hook control's server is beside the
+    // program, as installed: the session's messages pass its hook.
+    ProgramRun closed, ended;
+    for (ProgramRun* run : {&closed, &ended}) {
+        ASSERT_TRUE(run->CopyBeside("latchet/Latchet.dll"));
+        WriteIni(run->Settings(), L"fwMain_State", L"Left", L"40");
+        WriteIni(run->Settings(), L"fwMain_State", L"Top", L"30");
+        WriteIni(run->Settings(), L"cbSearch_Search", L"0", L"arrow");
+    }
+    HWND wnd = closed.Start();
+    ASSERT_NE(wnd, nullptr) << "no main window";
+    ChangeOptions(wnd);
+    EXPECT_EQ(closed.Close(wnd), 0);
+    wnd = ended.Start();
+    ASSERT_NE(wnd, nullptr) << "no main window";
+    ChangeOptions(wnd);
+    EndSession(ended, wnd);
+
+    EXPECT_EQ(ReadIni(ended.Settings(), kMain, L"chRange"), L"1");
+    EXPECT_EQ(ReadIni(ended.Settings(), kMain, L"obFormat"), L"10");
+    EXPECT_EQ(ReadIni(ended.Settings(), L"cbSearch_Search", L"0"), L"arrow");
+    EXPECT_EQ(TestSupport::ReadBytes(ended.Settings()), TestSupport::ReadBytes(closed.Settings()));
+}
+
+// The program's main window while it is still hidden (start-up running).
+HWND HiddenMainWindow(DWORD processId)
+{
+    for (HWND wnd = FindWindowExW(nullptr, nullptr, L"OrlentaForm", nullptr); wnd;
+         wnd = FindWindowExW(nullptr, wnd, L"OrlentaForm", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(wnd, &owner);
+        if (owner == processId) return wnd;
+    }
+    return nullptr;
+}
+
+TEST(Settings, AStartThatStopsPartWayWritesNothing)
+{
+    // The name file cannot be written (a folder has its name): start-up
+    // stops with a run-time error after it has read only some settings.
+    enum class End { Close, SessionAfterTheError, SessionDuringTheError };
+    struct Case { const char* what; End end; };
+    const Case cases[] = {{"closed", End::Close},
+                          {"session ended", End::SessionAfterTheError},
+                          {"session ended while the error shows", End::SessionDuringTheError}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProgramRun run;
+        ASSERT_TRUE(CreateDirectoryW(run.File(L"Orlenta.csv").c_str(), nullptr));
+        const Pairs stored = {{L"chRange", L"1"}, {L"obFormat", L"5"}, {L"lvRange", L"8704"}, {L"chPreview", L"1"}};
+        for (const auto& [key, value] : stored) WriteIni(run.Settings(), kMain, key, value);
+        WriteIni(run.Settings(), kPicture, L"cbPicture", L"36");
+        WriteIni(run.Settings(), L"cbSearch_Search", L"0", L"arrow");
+        const std::string before = TestSupport::ReadBytes(run.Settings());
+
+        ASSERT_TRUE(run.Process().Start(run.Exe()));
+        HWND box = run.Process().WaitForWindow(L"#32770");
+        ASSERT_NE(box, nullptr) << "no run-time error shown";
+        EXPECT_NE(FindChild(box, L"Run-time error '75':\r\n\r\nPath/File access error"), nullptr);
+        if (c.end == End::SessionDuringTheError) {
+            HWND hidden = HiddenMainWindow(run.Process().Id());
+            ASSERT_NE(hidden, nullptr);
+            EndSession(run, hidden);
+        } else {
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            HWND wnd = run.Process().WaitForWindow(L"OrlentaForm");
+            ASSERT_NE(wnd, nullptr) << "no main window";
+            if (c.end == End::Close) EXPECT_EQ(run.Close(wnd), 0);
+            else EndSession(run, wnd);
+        }
+        EXPECT_EQ(TestSupport::ReadBytes(run.Settings()), before);
+    }
 }
 
 // The refused systems: Windows 9x (platform 1) and NT 4.0.

@@ -1,11 +1,13 @@
 // The real clipboard: bytes in the byte formats come back unchanged,
-// Unicode text, bitmaps the clipboard owns, the format checks, and error
-// 521 for every operation while another window holds the clipboard open.
+// Unicode text, bitmaps the clipboard owns, the format checks, error 521
+// for every operation while another window holds the clipboard open, and
+// the errors of writes the system refuses.
 // The cases take a machine-wide lock, so that clipboard tests running at
 // the same time in other processes do not disturb each other.
 #include "runtime/Clipboard.h"
 #include "runtime/RuntimeError.h"
 
+#include "tests/chardata/ClipboardFixture.h"
 #include "tests/support/ErrorOf.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +121,48 @@ TEST_F(ClipboardTest, TheClipboardOwnsACopyOfTheBitmap)
     ScopedSelect select(mem.Get(), back.Get());
     EXPECT_EQ(GetPixel(mem.Get(), 0, 0), RGB(0, 255, 0));
     EXPECT_EQ(GetPixel(mem.Get(), 6, 4), RGB(255, 0, 0));
+}
+
+TEST_F(ClipboardTest, AWriteTheSystemRefusesRaisesItsErrorAndKeepsTheClipboard)
+{
+    // Formats whose data is a GDI object or a structure of handles: the
+    // system refuses the bytes of a memory block for them.
+    struct Refused { const char* what; long format; };
+    const Refused refused[] = {{"metafile picture", 3}, {"palette", 9}, {"enhanced metafile", 14}};
+    for (const Refused& r : refused) {
+        Clipboard::Clear();
+        Clipboard::SetText("before", Clipboard::FormatText);
+        EXPECT_EQ(ErrorOf([&] { Clipboard::SetText("bytes", r.format); }), ErrInvalidClipboardFormat) << r.what;
+        EXPECT_FALSE(Clipboard::GetFormat(r.format)) << r.what;
+        EXPECT_EQ(Clipboard::GetText(), "before") << r.what;
+    }
+
+    // The system refusing the call itself, for any format or for emptying.
+    ScopedGetDC screen(nullptr);
+    ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 2, 2));
+    struct Case { const char* what; FormsTest::ClipboardRefusal::Call call; std::function<void()> op; int error; };
+    const Case cases[] = {
+        {"Clear", FormsTest::ClipboardRefusal::Empty, [] { Clipboard::Clear(); }, ErrCantEmptyClipboard},
+        {"SetText bytes", FormsTest::ClipboardRefusal::SetData, [] { Clipboard::SetText("x"); },
+         ErrInvalidClipboardFormat},
+        {"SetText Unicode", FormsTest::ClipboardRefusal::SetData, [] { Clipboard::SetText(std::wstring(L"x")); },
+         ErrInvalidClipboardFormat},
+        {"SetData", FormsTest::ClipboardRefusal::SetData, [&] { Clipboard::SetData(bitmap.Get()); },
+         ErrInvalidClipboardFormat},
+    };
+    for (const Case& c : cases) {
+        Clipboard::Clear();
+        Clipboard::SetText("before", Clipboard::FormatText);
+        {
+            FormsTest::ClipboardRefusal refusal(GetModuleHandleW(nullptr), c.call);
+            ASSERT_TRUE(refusal.Active()) << c.what;
+            EXPECT_EQ(ErrorOf(c.op), c.error) << c.what;
+        }
+        EXPECT_EQ(Clipboard::GetText(), "before") << c.what;
+        EXPECT_EQ(ErrorOf(c.op), 0) << c.what << ": once the system takes it";
+    }
+    EXPECT_EQ(ErrorMessage(ErrInvalidClipboardFormat), "Invalid Clipboard format");
+    EXPECT_EQ(ErrorMessage(ErrCantEmptyClipboard), "Can't empty Clipboard");
 }
 
 // Another thread with a window of its own holds the clipboard open until told to let go.

@@ -33,6 +33,7 @@ public:
 
     int loads = 0, unloads = 0, keyDowns = 0;
     int cancelUnload = 0;
+    int cancelQuery = 0, queryMode = -1;
 
 protected:
     void CreateControls() override
@@ -49,6 +50,11 @@ protected:
         KeyPreview = true;
     }
     void Form_Load() override { ++loads; }
+    void Form_QueryUnload(int& cancel, int mode) override
+    {
+        queryMode = mode;
+        cancel = cancelQuery;
+    }
     void Form_Unload(int& cancel) override { ++unloads; cancel = cancelUnload; }
     void Form_KeyDown(int&, int) override { ++keyDowns; }
 };
@@ -112,6 +118,40 @@ TEST(Form, UnloadCanBeCancelledAndCloseBoxUnloads)
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(form.unloads, 2);
     // The last form gone posts WM_QUIT; take it off the queue.
+    EXPECT_FALSE(DoEvents());
+    MSG msg;
+    PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST(Form, TheSessionsEndAsksTheFormAndRaisesItsUnloadOnce)
+{
+    TestForm form;
+    ASSERT_TRUE(form.Load());
+    form.Show();
+    // The form may refuse the end: it is asked with the session's mode.
+    form.cancelQuery = 1;
+    EXPECT_EQ(SendMessageW(form.hWnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(form.queryMode, Form::UnloadAppWindows);
+    form.cancelQuery = 0;
+    EXPECT_EQ(SendMessageW(form.hWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    // An end called off unloads nothing.
+    SendMessageW(form.hWnd(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(form.unloads, 0);
+
+    // The end itself: the unload event runs once, whatever it answers, and
+    // the window stays for the system to end the process.
+    form.cancelUnload = 1;
+    SendMessageW(form.hWnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_TRUE(form.Loaded());
+    SendMessageW(form.hWnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(SendMessageW(form.hWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    form.queryMode = -1;
+    // Should the process live on, closing the window raises nothing again.
+    SendMessageW(form.hWnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_EQ(form.queryMode, -1);
     EXPECT_FALSE(DoEvents());
     MSG msg;
     PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

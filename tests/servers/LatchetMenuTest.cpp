@@ -71,15 +71,24 @@ public:
 // takes the display while the menu is up.
 class LatchetMenuFocus : public LatchetFixture {
 protected:
-    void Popup(wchar_t key)
+    void Popup(wchar_t key) { EXPECT_EQ(PopupResult(key, nullptr), S_OK); }
+    // Pops the menu up and chooses by `key`; the call's result, and the
+    // description of the error it raised.
+    HRESULT PopupResult(wchar_t key, std::wstring* description)
     {
         MenuChooser chooser(key);
         VARIANT object;
         V_VT(&object) = VT_DISPATCH;
         V_DISPATCH(&object) = &list;
         Runtime::Variant result;
-        EXPECT_EQ(CallMethod(control.Get(), L"PPMenuPopup", {object}, result), S_OK);
+        EXCEPINFO excep{};
+        HRESULT hr = CallMethod(control.Get(), L"PPMenuPopup", {object}, result, &excep);
         EXPECT_TRUE(chooser.Seen());
+        if (description) *description = Runtime::BstrText(excep.bstrDescription);
+        SysFreeString(excep.bstrSource);
+        SysFreeString(excep.bstrDescription);
+        SysFreeString(excep.bstrHelpFile);
+        return hr;
     }
     void SetUp() override
     {
@@ -126,6 +135,32 @@ TEST_F(LatchetMenuFocus, CopySpecialPutsTextAndValuesOfTheSelectedItems)
     Runtime::Clipboard::Clear();
     Popup(L'o');
     EXPECT_EQ(Runtime::Clipboard::GetText(), "WM_SIZE\t= 5 = 5\r\nWM_USER\t= 1024 = 1024\r\n");
+}
+
+TEST_F(LatchetMenuFocus, ACopyTheSystemRefusesFailsAsOneWhileTheClipboardIsBusy)
+{
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    std::wstring busy, refused;
+    Runtime::Clipboard::Clear();
+    Runtime::Clipboard::SetText("kept");
+    HRESULT busyResult = S_OK;
+    {
+        FormsTest::ClipboardHolder holder(20000);
+        ASSERT_TRUE(holder.Held());
+        busyResult = PopupResult(L'o', &busy);
+    }
+    HRESULT refusedResult = S_OK;
+    {
+        FormsTest::ClipboardRefusal refusal(GetModuleHandleW(L"Latchet.dll"), FormsTest::ClipboardRefusal::SetData);
+        ASSERT_TRUE(refusal.Active());
+        refusedResult = PopupResult(L'o', &refused);
+    }
+    EXPECT_NE(busyResult, S_OK);
+    EXPECT_EQ(refusedResult, busyResult);
+    EXPECT_EQ(busy, L"Can't open Clipboard");
+    EXPECT_EQ(refused, busy);
+    EXPECT_EQ(Runtime::Clipboard::GetText(), "kept");
 }
 
 } // namespace

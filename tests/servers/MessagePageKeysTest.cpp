@@ -7,7 +7,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <set>
+#include <utility>
 
 #include "tests/chardata/ClipboardFixture.h"
 #include "tests/support/CursorAnswer.h"
@@ -45,6 +47,19 @@ protected:
     bool Checked(int index) const { return SendMessageW(list, LB_GETSEL, index, 0) > 0; }
     int CheckedCount() const { return static_cast<int>(SendMessageW(list, LB_GETSELCOUNT, 0, 0)); }
     void Key(int key, int shift) { SendKey(list, WM_KEYDOWN, key, shift); }
+    // Each key, pressed on row 40, leaves the current row, the checks and
+    // the page's changed state as they were.
+    void ExpectKeysLeaveTheList(std::initializer_list<std::pair<int, int>> keys)
+    {
+        for (auto [key, shift] : keys) {
+            SCOPED_TRACE(key);
+            SetCurrent(40);
+            Key(key, shift);
+            EXPECT_EQ(Current(), 40);
+            EXPECT_EQ(CheckedCount(), 2);
+            EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+        }
+    }
 
     HWND list = nullptr;
     HWND count = nullptr;
@@ -206,16 +221,17 @@ TEST_F(MessagePageKeys, AClipboardAnotherProgramHoldsLeavesTheListAsItWas)
     Runtime::Clipboard::SetText("kept");
     FormsTest::ClipboardHolder holder(20000);
     ASSERT_TRUE(holder.Held());
-    const std::pair<int, int> keys[] = {{'C', kCtrl}, {'X', kCtrl}, {'V', kCtrl}, {VK_INSERT, kShift}};
-    for (auto [key, shift] : keys) {
-        SCOPED_TRACE(key);
-        SetCurrent(40);
-        Key(key, shift);
-        EXPECT_EQ(Current(), 40);
-        EXPECT_EQ(CheckedCount(), 2);
-        EXPECT_EQ(page->IsPageDirty(), S_FALSE);
-    }
+    ExpectKeysLeaveTheList({{'C', kCtrl}, {'X', kCtrl}, {'V', kCtrl}, {VK_INSERT, kShift}});
     holder.Release();
+    EXPECT_EQ(Runtime::Clipboard::GetText(), "kept");
+}
+
+TEST_F(MessagePageKeys, ACopyTheSystemRefusesLeavesTheListAsItWas)
+{
+    RefusedServerClipboard clipboard;
+    ASSERT_TRUE(clipboard.Ready());
+    // Ctrl+X copies nothing, and so does not move on.
+    ExpectKeysLeaveTheList({{'C', kCtrl}, {VK_INSERT, kCtrl}, {'X', kCtrl}});
     EXPECT_EQ(Runtime::Clipboard::GetText(), "kept");
 }
 

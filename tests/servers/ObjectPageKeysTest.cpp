@@ -141,4 +141,19 @@ TEST_F(ObjectPageKeys, AClipboardAnotherProgramHoldsLeavesTheEntryAsItWas)
     EXPECT_EQ(Runtime::Clipboard::GetText(), "cmdOk");
 }
 
+TEST_F(ObjectPageKeys, ACopyTheSystemRefusesLeavesTheEntryAsItWas)
+{
+    RefusedServerClipboard clipboard;
+    ASSERT_TRUE(clipboard.Ready());
+    // Ctrl+X copies nothing, and so takes nothing away.
+    const std::pair<int, int> keys[] = {{'C', kCtrl}, {VK_INSERT, kCtrl}, {'X', kCtrl}};
+    for (auto [key, shift] : keys) {
+        SCOPED_TRACE(key);
+        Release(key, shift);
+        EXPECT_EQ(WindowText(combo), L"Me");
+        EXPECT_EQ(page->IsPageDirty(), S_FALSE);
+    }
+    EXPECT_EQ(Runtime::Clipboard::GetText(), "kept");
+}
+
 } // namespace

@@ -8,6 +8,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "tests/chardata/ClipboardFixture.h"
+
 namespace TestSupport {
 
 const CLSID kObjectPageId = {0xd54612d8, 0xb033, 0x4f90, {0x92, 0x62, 0x58, 0xbf, 0x0f, 0x64, 0x21, 0x35}};
@@ -34,6 +36,21 @@ HWND ChildOf(HWND page, const wchar_t* kind);
 // thread's keyboard state holds the modifiers of `shift` (1 Shift, 2 Ctrl,
 // 4 Alt); the state is put back afterwards.
 void SendKey(HWND window, UINT message, int key, int shift);
+
+// Under the machine-wide clipboard lock, the clipboard holding "kept" while
+// the system refuses the server's own writes to it.
+struct RefusedServerClipboard {
+    RefusedServerClipboard()
+    {
+        if (!lock.Held()) return;
+        Runtime::Clipboard::Clear();
+        Runtime::Clipboard::SetText("kept");
+    }
+    bool Ready() const noexcept { return lock.Held() && refusal.Active(); }
+
+    FormsTest::ClipboardLock lock;
+    FormsTest::ClipboardRefusal refusal{GetModuleHandleW(L"Latchet.dll"), FormsTest::ClipboardRefusal::SetData};
+};
 
 class PageFixture : public LatchetFixture {
 protected:

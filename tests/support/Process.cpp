@@ -31,6 +31,11 @@ BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param)
 
 ChildProcess::~ChildProcess()
 {
+    Terminate();
+}
+
+void ChildProcess::Terminate()
+{
     if (process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.Get(), 99);
         WaitForSingleObject(process_.Get(), 5000);

@@ -25,6 +25,10 @@ public:
     // Waits for the process to end; its exit code, or -1 on time-out.
     long WaitForExit(DWORD timeoutMs = 20000);
 
+    // Ends the process at once, as the system ends a program when the
+    // session ends, and waits until it is gone.
+    void Terminate();
+
     DWORD Id() const noexcept { return id_; }
 
 private:
