@@ -416,6 +416,9 @@ private:
     // Pops the Edit menu up for `box` (given the focus first) at the pointer,
     // with its items prepared for the box; `hide` are hidden after that.
     void PopEditMenuFor(Runtime::Control& box, std::initializer_list<Runtime::Menu*> hide);
+    // Runs the focused box's own key handler for an Edit command's key;
+    // false when the handler did the edit itself (or nothing has the focus).
+    bool PassEditKey(int keyCode, int shift);
     // Runs the keystroke of an edit command on the focused control: its
     // key handler first, then the edit message unless the handler took the key.
     void SendEditKey(int keyCode, int shift, UINT message);

@@ -91,13 +91,18 @@ void fwMain::PopEditMenuFor(Runtime::Control& box, std::initializer_list<Runtime
     Runtime::PopupMenu(*this, mEdit);
 }
 
-void fwMain::SendEditKey(int keyCode, int shift, UINT message)
+bool fwMain::PassEditKey(int keyCode, int shift)
 {
     Runtime::Control* active = ActiveControl();
-    if (!active) return;
+    if (!active) return false;
     int key = keyCode;
     if (active->KeyDown) active->KeyDown(key, shift);
-    if (key == 0) return; // the box's own handler did the edit
+    return key != 0; // 0: the box's own handler did the edit
+}
+
+void fwMain::SendEditKey(int keyCode, int shift, UINT message)
+{
+    if (!PassEditKey(keyCode, shift)) return;
     if (HWND focus = GetFocus()) SendMessageW(focus, message, 0, 0);
 }
 
@@ -127,9 +132,14 @@ void fwMain::mEditPaste_Click()
     SendEditKey('V', Runtime::CtrlMask, WM_PASTE);
 }
 
+// As the Delete key does: the selection when there is one, else the
+// character after the caret (WM_CLEAR alone removes only a selection).
 void fwMain::mEditDelete_Click()
 {
-    SendEditKey(VK_DELETE, 0, WM_CLEAR);
+    if (!PassEditKey(VK_DELETE, 0)) return;
+    auto* edit = dynamic_cast<Runtime::IText*>(ActiveControl());
+    if (edit && edit->SelLength() == 0) edit->SetSelLength(1);
+    if (HWND focus = GetFocus()) SendMessageW(focus, WM_CLEAR, 0, 0);
 }
 
 void fwMain::mEditSelectAll_Click()

@@ -29,12 +29,14 @@ void fwMain::Form_KeyDown(int& keyCode, int shift)
         bbFont_Click();
         return;
     }
-    // Top-row digits only: 0-9 reach the first ten forms.
+    // Top-row digits only: 0-9 reach the first ten forms. The focus does
+    // the choosing: an option that cannot take it (hidden with its frame in
+    // the compact mode) is left as it is.
     if (alt && keyCode >= '0' && keyCode <= '9') {
         const auto index = static_cast<std::size_t>(keyCode - '0');
         if (index >= obFormat.size() || !obFormat[index]->Enabled()) return;
         Runtime::OptionButton& option = *obFormat[index];
         option.SetFocus();
-        if (!option.Value()) option.SetValue(true);
+        if (option.HasFocus() && !option.Value()) option.SetValue(true);
     }
 }

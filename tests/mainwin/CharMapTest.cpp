@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "tests/runtime/WaitFor.h"
@@ -68,9 +70,30 @@ struct FakeLog {
 };
 FakeLog g_log;
 
+// How a slow Character Map (SlowCharMap below) answers: each message to its
+// combo box and the change notice to its window take `answerMs`; with
+// `holdNotice` the notice is not answered until the window goes.
+struct SlowAnswers {
+    DWORD answerMs = 0;
+    bool holdNotice = false;
+    HANDLE release = nullptr; // set when the window goes: every wait ends
+    std::atomic<int> notices{0};
+};
+
+void AnswerSlowly(const SlowAnswers& slow, DWORD ms)
+{
+    WaitForSingleObject(slow.release, ms);
+}
+
 LRESULT CALLBACK FakeCharMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) ++g_log.notifications;
+    if (msg == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
+        ++g_log.notifications;
+        if (auto* slow = reinterpret_cast<SlowAnswers*>(GetWindowLongPtrW(wnd, GWLP_USERDATA))) {
+            AnswerSlowly(*slow, slow->holdNotice ? 30000 : slow->answerMs);
+            ++slow->notices;
+        }
+    }
     return DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
@@ -161,6 +184,95 @@ TEST(CharMapDriver, SelectsOnlyTheWholeFontNameAfterTheFontLabel)
             EXPECT_EQ(ComboSelection(charMap.Combo()), L"Arial Black") << c.what;
             EXPECT_EQ(g_log.selections, 0) << c.what;
             EXPECT_EQ(g_log.notifications, 0) << c.what;
+        }
+    }
+}
+
+LRESULT CALLBACK SlowCombo(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (msg == CB_FINDSTRINGEXACT || msg == CB_SETCURSEL) {
+        const auto& slow = *reinterpret_cast<const SlowAnswers*>(data);
+        AnswerSlowly(slow, slow.answerMs);
+    }
+    return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+// A "Character Map" window with the "&Font :" label and the font combo box,
+// made and served by a thread of its own, so that a message sent to it can
+// really time out.
+class SlowCharMap {
+public:
+    SlowCharMap(DWORD answerMs, bool holdNotice)
+    {
+        slow_.answerMs = answerMs;
+        slow_.holdNotice = holdNotice;
+        slow_.release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, ready] { Serve(ready); });
+        WaitForSingleObject(ready, 20000);
+        CloseHandle(ready);
+    }
+    ~SlowCharMap()
+    {
+        SetEvent(slow_.release);
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        CloseHandle(slow_.release);
+    }
+    SlowCharMap(const SlowCharMap&) = delete;
+    SlowCharMap& operator=(const SlowCharMap&) = delete;
+
+    HWND Window() const { return wnd_; }
+    int Notices() const { return slow_.notices; }
+
+private:
+    void Serve(HANDLE ready)
+    {
+        threadId_ = GetCurrentThreadId();
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue, for WM_QUIT
+        FakeCharMap charMap({L"label", L"combo"}, {L"Arial Black", L"Tahoma", L"Verdana"});
+        wnd_ = charMap.Window();
+        SetWindowSubclass(charMap.Combo(), SlowCombo, 2, reinterpret_cast<DWORD_PTR>(&slow_));
+        SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&slow_));
+        SetEvent(ready);
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+        SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
+        RemoveWindowSubclass(charMap.Combo(), SlowCombo, 2);
+    }
+
+    SlowAnswers slow_;
+    std::thread thread_;
+    DWORD threadId_ = 0;
+    HWND wnd_ = nullptr;
+};
+
+// One time limit holds for the whole drive, and a drive that ran out of it
+// (Character Map did not answer, or not all in time) is a failure.
+TEST(CharMapDriver, TheWholeDriveHasOneTimeLimitAndRunningOutOfItFails)
+{
+    // Made before the windows: a message answered after its time-out still
+    // reads the name.
+    const std::wstring font = L"Tahoma";
+    const struct {
+        const char* what;
+        DWORD answerMs;
+        bool holdNotice;
+        DWORD limitMs;
+        bool selected;
+    } cases[] = {
+        {"answers at once", 0, false, CharMapDriver::kDriveLimitMs, true},
+        {"each answer slow, all of them in time", 100, false, CharMapDriver::kDriveLimitMs, true},
+        {"the change notice not answered", 0, true, 300, false},
+        {"each answer in time, all of them too late", 150, false, 400, false},
+        {"the program's own limit, for all answers together", 800, false, CharMapDriver::kDriveLimitMs, false},
+    };
+    for (const auto& c : cases) {
+        SlowCharMap charMap(c.answerMs, c.holdNotice);
+        ASSERT_NE(charMap.Window(), nullptr) << c.what;
+        EXPECT_EQ(CharMapDriver::SelectFont(charMap.Window(), font, c.limitMs), c.selected) << c.what;
+        if (c.selected) {
+            EXPECT_EQ(charMap.Notices(), 1) << c.what;
         }
     }
 }

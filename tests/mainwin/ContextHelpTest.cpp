@@ -144,6 +144,27 @@ TEST(ContextHelp, EveryControlWithATopicHasItsTextAndThePopupMenusStartHidden)
     EXPECT_FALSE(window->mHelp.Visible());
 }
 
+// A control that the compact mode hides cannot be used there: its topic
+// does not send the user to the compact mode for it.
+TEST(ContextHelp, NoTopicOfAControlHiddenInTheCompactModeSendsTheUserThere)
+{
+    LoadedMain window("[fwMain]\r\nchMode=0\r\n");
+    ASSERT_TRUE(window.Loaded());
+    ASSERT_FALSE(IsWindowVisible(window->cbRange.hWnd()));
+    int hidden = 0;
+    for (const Runtime::Control* control : window->Controls()) {
+        if (control->WhatsThisHelpID <= 0 || !control->hWnd() || IsWindowVisible(control->hWnd())) continue;
+        ++hidden;
+        const std::wstring text = fwMain::BuiltInHelpText(control->WhatsThisHelpID);
+        EXPECT_EQ(text.find(L"compact mode"), std::wstring::npos)
+            << control->Name() << " " << control->WhatsThisHelpID;
+    }
+    EXPECT_GT(hidden, 0);
+    // The sub-range box's topic says what the box does.
+    const std::wstring box = fwMain::BuiltInHelpText(window->cbRange.WhatsThisHelpID);
+    EXPECT_NE(box.find(L"block"), std::wstring::npos) << box.c_str();
+}
+
 TEST(HelpTopics, TheSourceIsReadSafely)
 {
     const std::string source =

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "runtime/Clipboard.h"
 #include "tests/mainwin/MenuChooser.h"
 
@@ -189,6 +192,56 @@ TEST_F(EditMenuFocus, CommandsActOnTheBox)
     choose(L"&Delete");
     EXPECT_EQ(w.tbCopy.Text(), L"XYllo");
     EXPECT_EQ(w.bbCopy.Enabled(), true);
+}
+
+// Delete does what the Delete key does, in each box that offers it: the
+// selection when there is one, else the character after the caret. The
+// symbol box's own key handler selects its character first.
+TEST_F(EditMenuFocus, DeleteRemovesTheSelectionOrTheNextCharacterInEveryBox)
+{
+    fwMain& w = *window_;
+    MenuChooser menus(L"&Delete");
+    w.cbPicture.SetEnabled(true);
+    struct Box {
+        const wchar_t* what;
+        std::function<void()> rightClick;
+        Runtime::Control* box;
+    };
+    const Box copyBox{L"copy box", [&] { w.tbCopy.MouseUp(kRightPress); }, &w.tbCopy};
+    const Box pictureSize{L"picture size", [&] { w.cbPicture.MouseUp(kRightPress); }, &w.cbPicture};
+    const Box searchBox{L"search box", [&] { w.cbSearch.MouseUp(kRightPress); }, &w.cbSearch};
+    const Box goToBox{L"go-to box", [&] { w.tbGoTo.MouseDown(kRightPress); }, &w.tbGoTo};
+    const Box symbolBox{L"symbol box", [&] { w.tbSearch.MouseUp(kRightPress); }, &w.tbSearch};
+    const struct {
+        const Box& box;
+        const wchar_t* text;
+        int selStart, selLength;
+        const wchar_t* left;
+    } cases[] = {
+        {copyBox, L"abc", 1, 0, L"ac"},      {copyBox, L"abc", 0, 0, L"bc"},
+        {copyBox, L"abc", 0, 2, L"c"},       {copyBox, L"abc", 1, 2, L"a"},
+        {pictureSize, L"123", 1, 0, L"13"},  {pictureSize, L"123", 0, 3, L""},
+        {searchBox, L"abc", 2, 0, L"ab"},    {searchBox, L"abc", 1, 1, L"ac"},
+        {goToBox, L"123", 0, 0, L"23"},      {goToBox, L"123", 1, 2, L"1"},
+        {symbolBox, L"x", 0, 0, L""},
+    };
+    for (const auto& c : cases) {
+        auto* edit = dynamic_cast<Runtime::IText*>(c.box.box);
+        ASSERT_NE(edit, nullptr) << c.box.what;
+        c.box.box->SetFocus();
+        edit->SetText(c.text);
+        edit->SetSelStart(c.selStart);
+        edit->SetSelLength(c.selLength);
+        const std::wstring at = std::wstring(c.box.what) + L" \"" + c.text + L"\" selection " +
+                                std::to_wstring(c.selStart) + L"+" + std::to_wstring(c.selLength);
+        c.box.rightClick();
+        ASSERT_FALSE(menus.shown.empty()) << at;
+        const auto& items = menus.shown.back();
+        const auto del = std::find_if(items.begin(), items.end(), [](const auto& i) { return i.text == L"&Delete"; });
+        ASSERT_NE(del, items.end()) << at;
+        EXPECT_TRUE(del->enabled) << at;
+        EXPECT_EQ(edit->Text(), c.left) << at;
+    }
 }
 
 TEST_F(EditMenuFocus, UndoTwiceComesBackWithTheCaretWhereItWas)

@@ -59,6 +59,30 @@ TEST(KeysFocus, AltAndATopRowDigitChoosesThatOutputForm)
     EXPECT_TRUE(window->bbReset.HasFocus());
 }
 
+// In the compact mode the output options are hidden with their frame: they
+// cannot take the focus, so Alt+digit leaves the form and the focus alone,
+// and acts again once the window is expanded.
+TEST(KeysFocus, AltAndADigitLeaveTheHiddenOutputFormsAlone)
+{
+    LoadedMain window("[fwMain]\r\nchMode=0\r\nobFormat=2\r\n");
+    ASSERT_TRUE(window.Loaded());
+    ASSERT_EQ(window->CopyFormat, 2);
+    ASSERT_FALSE(IsWindowVisible(window->obFormat[5]->hWnd()));
+    window->tbCopy.SetFocus();
+    for (int digit : {0, 5, 9}) {
+        PostKey('0' + digit, true);
+        EXPECT_EQ(window->CopyFormat, 2) << "Alt+" << digit;
+        EXPECT_TRUE(window->obFormat[2]->Value()) << "Alt+" << digit;
+        EXPECT_FALSE(window->obFormat[digit]->Value()) << "Alt+" << digit;
+        EXPECT_TRUE(window->tbCopy.HasFocus()) << "Alt+" << digit;
+    }
+    window->chMode.SetValue(1);
+    ASSERT_TRUE(IsWindowVisible(window->obFormat[5]->hWnd()));
+    PostKey('5', true);
+    EXPECT_EQ(window->CopyFormat, 5);
+    EXPECT_TRUE(window->obFormat[5]->HasFocus());
+}
+
 TEST(KeysFocus, F1ShowsTheFocusedControlsTopicAtItsCorner)
 {
     LoadedMain window;
