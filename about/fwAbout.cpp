@@ -148,8 +148,9 @@ void fwAbout::Form_KeyDown(int& keyCode, int)
 
 void fwAbout::Form_Unload(int&)
 {
-    // A check still waiting ends now; the control goes with the window.
-    if (checking_) {
+    // The checks still waiting end now (one cancel ends them all); the
+    // control goes with the window.
+    if (checks_ > 0) {
         Runtime::Variant ignored;
         ucUpdate.Call(L"Cancel", {}, ignored);
     }
@@ -185,11 +186,13 @@ void fwAbout::bbUpdate_Click()
     V_VT(&byRef) = VT_BYREF | VT_VARIANT;
     V_VARIANTREF(&byRef) = version.Get();
     Runtime::Variant answer;
-    checking_ = true;
+    ++checks_;
     HRESULT hr = ucUpdate.Created() ? ucUpdate.Call(L"CheckForUpdate", {byRef}, answer) : E_FAIL;
-    checking_ = false;
-    SetMousePointer(0);
-    bbUpdate.SetCaption(kCheckCaption);
+    // The window shows a check running until the last one is over.
+    if (--checks_ == 0) {
+        SetMousePointer(0);
+        bbUpdate.SetCaption(kCheckCaption);
+    }
 
     // A control that cannot be reached answers as an unreachable remote file does.
     int result = -1;

@@ -75,5 +75,7 @@ private:
     void CreateUpdateControl();
 
     int hintFrame_ = 0;
-    bool checking_ = false;
+    // The update checks running now: a click during one can start another
+    // inside it (the check processes window messages), after a cancel.
+    int checks_ = 0;
 };

@@ -9,14 +9,17 @@
 #include "common/CompareVersions.h"
 #include "common/KeyValue.h"
 #include "common/Val.h"
-#include "runtime/Pump.h"
+#include "sendrel/Download.h"
 
 namespace aSendrel {
 
 namespace {
 
-// The cancel flag of this thread, shared by every check on it.
-thread_local bool t_cancel = false;
+// The cancels on this thread so far. A check is cancelled by every Cancel
+// after its start, also one made while a check it runs in was going on:
+// a second check starting inside the first does not undo the first one's
+// cancel, as clearing one shared flag would.
+thread_local unsigned t_cancels = 0;
 
 bool SystemConnectedState()
 {
@@ -25,18 +28,6 @@ bool SystemConnectedState()
 }
 
 ConnectedStateFn g_connected = SystemConnectedState;
-
-// An internet handle that closes itself.
-class InternetHandle {
-public:
-    explicit InternetHandle(HINTERNET h = nullptr) noexcept : h_(h) {}
-    ~InternetHandle() { if (h_) InternetCloseHandle(h_); }
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    HINTERNET Get() const noexcept { return h_; }
-private:
-    HINTERNET h_;
-};
 
 std::wstring WidenAnsi(const std::string& bytes)
 {
@@ -47,45 +38,9 @@ std::wstring WidenAnsi(const std::string& bytes)
     return text;
 }
 
-// A number from the reply's HTTP header (`query` is an HTTP_QUERY_ value).
-bool HeaderNumber(HINTERNET file, DWORD query, DWORD& number)
-{
-    DWORD size = sizeof(number);
-    return HttpQueryInfoA(file, query | HTTP_QUERY_FLAG_NUMBER, &number, &size, nullptr) != FALSE;
-}
-
-// Downloads `url` into `bytes` while the cancel flag stays clear. False when
-// what came is not the version file, though the library reads it as a
-// reply: an HTTP error page (a missing file still has a body), a reply
-// longer than kMaxReplyBytes, or fewer bytes than the server announced (a
-// connection closed mid-body reads as a clean end).
-bool Download(const std::wstring& url, std::string& bytes)
-{
-    InternetHandle internet(InternetOpenA("", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    Runtime::DoEvents();
-    if (!internet.Get() || t_cancel) return true;
-    std::string address = amUnicode::UnicodeToAnsi(url, 0);
-    InternetHandle file(InternetOpenUrlA(internet.Get(), address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
-    if (!file.Get()) return true;
-    DWORD status = 0;
-    if (HeaderNumber(file.Get(), HTTP_QUERY_STATUS_CODE, status) && (status < 200 || status >= 300)) return false;
-    DWORD announced = 0;
-    bool hasLength = HeaderNumber(file.Get(), HTTP_QUERY_CONTENT_LENGTH, announced);
-    if (hasLength && announced > kMaxReplyBytes) return false;
-    char buffer[2048];
-    while (!t_cancel) {
-        Runtime::DoEvents();
-        DWORD read = 0;
-        if (!InternetReadFile(file.Get(), buffer, sizeof(buffer), &read) || read == 0) break;
-        if (bytes.size() + read > kMaxReplyBytes) return false;
-        bytes.append(buffer, read);
-    }
-    return t_cancel || !hasLength || bytes.size() == announced;
-}
-
 } // namespace
 
-void Cancel() noexcept { t_cancel = true; }
+void Cancel() noexcept { ++t_cancels; }
 
 ConnectedStateFn SetConnectedState(ConnectedStateFn connected) noexcept
 {
@@ -98,11 +53,13 @@ short CheckForUpdate(const std::wstring& url, const std::wstring& localVersion, 
 {
     if (url.empty()) return CheckFailed;
     if (!g_connected()) return CheckFailed;
-    t_cancel = false;
+    const unsigned cancelsBefore = t_cancels;
+    auto cancelled = [cancelsBefore] { return t_cancels != cancelsBefore; };
     std::string bytes;
-    bool complete = Download(url, bytes);
-    if (t_cancel) return CheckCancelled;
-    if (!complete || bytes.empty()) return CheckFailed;
+    Fetched fetched = Download(amUnicode::UnicodeToAnsi(url, 0), kMaxReplyBytes, cancelled, bytes);
+    // A cancel that came while the reply was being read wins over the reply.
+    if (fetched == Fetched::Cancelled || cancelled()) return CheckCancelled;
+    if (fetched != Fetched::Complete || bytes.empty()) return CheckFailed;
     return ReadReply(WidenAnsi(bytes), localVersion, items);
 }
 

@@ -4,6 +4,7 @@
 #include "common/ModuleVersion.h"
 #include "common/Version.h"
 #include "runtime/ComVariant.h"
+#include "runtime/OutArgument.h"
 #include "runtime/PropertyBag.h"
 #include "sendrel/CheckForUpdate.h"
 
@@ -109,14 +110,16 @@ STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* r
         aSendrel::ReplyItems items;
         *result = aSendrel::CheckForUpdate(remotePath_, localVersion_, items);
         if (items.read && Given(sVersion)) {
-            VariantClear(sVersion);
-            V_VT(sVersion) = VT_BSTR;
-            V_BSTR(sVersion) = Runtime::AllocBstr(items.version);
+            Runtime::Variant version;
+            V_VT(version.Get()) = VT_BSTR;
+            V_BSTR(version.Get()) = Runtime::AllocBstr(items.version);
+            Runtime::WriteOut(sVersion, *version.Get());
         }
         if (items.read && Given(nSize)) {
-            VariantClear(nSize);
-            V_VT(nSize) = VT_R8;
-            V_R8(nSize) = items.size;
+            VARIANT size;
+            V_VT(&size) = VT_R8;
+            V_R8(&size) = items.size;
+            Runtime::WriteOut(nSize, size);
         }
         return S_OK;
     });

@@ -114,6 +114,11 @@ TEST_F(AboutWindow, UpdateCheckResults)
         {"older", Reply::Body, "Version=0.9;", L"Your copy of the application is up to date.", false},
         {"error page", Reply::NotFound, "Version=9.5;", unreachable, true},
         {"no version item", Reply::Body, "Size=5;", unreachable, true},
+        {"server error", Reply::ServerError, "Version=9.5;", unreachable, true},
+        {"redirect to itself", Reply::RedirectLoop, "", unreachable, true},
+        {"chunk cut short", Reply::CutChunk, "Version=9.5", unreachable, true},
+        // The one case that waits the check's whole time limit.
+        {"silent", Reply::Silent, "", unreachable, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,6 +234,78 @@ TEST_F(AboutWindow, ClosingDuringTheCheckEndsItAndReleasesTheControl)
     EXPECT_FALSE(form->Loaded());
     EXPECT_FALSE(form->ucUpdate.Created());
     EXPECT_EQ(form->tlUpdate.Caption(), L"before") << "a cancelled check leaves the result as it was";
+}
+
+// A server that keeps the check waiting holds up neither the window nor the
+// user: a second click cancels the check, Esc closes the window, at once.
+TEST_F(AboutWindow, ASilentOrDrippingServerLeavesCancelAndCloseWorking)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    for (Reply reply : {Reply::Silent, Reply::Drip}) {
+        for (bool close : {false, true}) {
+            SCOPED_TRACE(std::string(reply == Reply::Silent ? "silent" : "dripping") + (close ? ", Esc" : ", click"));
+            Reopen();
+            HWND button = form->bbUpdate.hWnd();
+            server.Midway = [button, close] {
+                if (close)
+                    PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 1);
+                else
+                    PostMessageW(button, BM_CLICK, 0, 0);
+            };
+            server.Serve(reply, "Version=9.5;Size=100;");
+            form->ucUpdate.PutText(L"RemotePath", server.Url());
+            form->tlUpdate.SetCaption(L"before");
+            form->bbUpdate_Click();
+            EXPECT_EQ(form->Loaded(), !close);
+            EXPECT_EQ(form->tlUpdate.Caption(), L"before");
+            EXPECT_EQ(form->MousePointer(), 0);
+            if (!close) {
+                EXPECT_EQ(form->bbUpdate.Caption(), L"Check for Update");
+                EXPECT_TRUE(form->bbUpdate.Enabled());
+            }
+        }
+    }
+    server.Midway = nullptr;
+}
+
+// Cancel, and a new check at once: the new one runs inside the first, which
+// is still on the stack. Closing the window then ends both; the window shows
+// a check running until the last one is over.
+TEST_F(AboutWindow, ClosingAfterASecondCheckStartedInsideTheFirstEndsBoth)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    HWND button = form->bbUpdate.hWnd();
+    std::atomic<int> connections{0};
+    server.Midway = [&] {
+        if (++connections == 1) {
+            PostMessageW(button, BM_CLICK, 0, 0); // cancels the first check
+            PostMessageW(button, BM_CLICK, 0, 0); // starts the second
+        } else {
+            PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 1);
+        }
+    };
+    int clicks = 0;
+    int pointerAfterSecond = -1;
+    form->bbUpdate.Click = [&] {
+        ++clicks;
+        form->bbUpdate_Click();
+        if (clicks == 2) {
+            pointerAfterSecond = form->MousePointer();
+        }
+    };
+    server.Serve(Reply::Silent, "");
+    form->ucUpdate.PutText(L"RemotePath", server.Url());
+    form->tlUpdate.SetCaption(L"before");
+    form->bbUpdate_Click();
+    server.Midway = nullptr;
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(connections, 2);
+    EXPECT_EQ(pointerAfterSecond, 11) << "the first check was still running";
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_EQ(form->MousePointer(), 0);
+    EXPECT_EQ(form->tlUpdate.Caption(), L"before");
 }
 
 TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)

@@ -3,6 +3,9 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace TestSupport {
 
 namespace {
@@ -24,6 +27,42 @@ std::string Header(const char* status, long long length)
     std::string header = std::string("HTTP/1.1 ") + status + "\r\nContent-Type: text/plain\r\n";
     if (length >= 0) header += "Content-Length: " + std::to_string(length) + "\r\n";
     return header + "Cache-Control: no-cache\r\nConnection: close\r\n\r\n";
+}
+
+// The header of a chunked reply.
+std::string ChunkedHeader()
+{
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nTransfer-Encoding: chunked\r\n"
+           "Cache-Control: no-cache\r\nConnection: close\r\n\r\n";
+}
+
+// A chunk of `bytes`, announced as `announced` bytes long.
+std::string Chunk(const std::string& bytes, std::size_t announced)
+{
+    char size[32];
+    snprintf(size, sizeof(size), "%zx\r\n", announced);
+    return size + bytes + (bytes.size() == announced ? "\r\n" : "");
+}
+
+std::string RedirectTo(const std::string& location)
+{
+    return "HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+}
+
+// The path of a request's first line ("GET /path HTTP/1.1").
+std::string RequestPath(const std::string& request)
+{
+    std::size_t start = request.find(' ');
+    if (start == std::string::npos) return {};
+    std::size_t end = request.find(' ', start + 1);
+    return request.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+}
+
+// Whether the request is one of HTTP/1.1, to which a reply may come in chunks.
+bool OneOne(const std::string& request)
+{
+    std::size_t end = request.find("\r\n");
+    return request.substr(0, end).find(" HTTP/1.1") != std::string::npos;
 }
 
 // Sends 100 MB after `header`, or less when the client goes away first.
@@ -54,6 +93,7 @@ HttpTestServer::HttpTestServer()
     }
     listener_ = s;
     port_ = ntohs(address.sin_port);
+    stopping_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -61,6 +101,15 @@ HttpTestServer::~HttpTestServer()
 {
     if (Listening()) closesocket(static_cast<SOCKET>(listener_));
     if (thread_.joinable()) thread_.join();
+    // Connections still answered end now: a silent one waits for the
+    // client, which may never come back.
+    if (stopping_) SetEvent(stopping_);
+    {
+        std::lock_guard lock(mutex_);
+        for (unsigned long long c : connections_) shutdown(static_cast<SOCKET>(c), SD_BOTH);
+    }
+    for (std::thread& t : answering_) t.join();
+    if (stopping_) CloseHandle(stopping_);
     WSACleanup();
 }
 
@@ -76,14 +125,27 @@ void HttpTestServer::Serve(Reply reply, std::string body)
     body_ = std::move(body);
 }
 
+bool HttpTestServer::Pause(int milliseconds)
+{
+    return WaitForSingleObject(stopping_, static_cast<DWORD>(milliseconds)) == WAIT_TIMEOUT;
+}
+
 void HttpTestServer::Run()
 {
     for (;;) {
         SOCKET connection = accept(static_cast<SOCKET>(listener_), nullptr, nullptr);
         if (connection == INVALID_SOCKET) return; // the listener was closed
-        Answer(connection);
-        shutdown(connection, SD_BOTH);
-        closesocket(connection);
+        std::lock_guard lock(mutex_);
+        connections_.push_back(connection);
+        answering_.emplace_back([this, connection] {
+            Answer(connection);
+            shutdown(connection, SD_BOTH);
+            {
+                std::lock_guard lock(mutex_);
+                std::erase(connections_, connection);
+                closesocket(connection);
+            }
+        });
     }
 }
 
@@ -109,6 +171,9 @@ void HttpTestServer::Answer(unsigned long long connection)
     case Reply::Body:
         SendAll(s, Header("200 OK", static_cast<long long>(body.size())) + body);
         break;
+    case Reply::ServerError:
+        SendAll(s, Header("500 Internal Server Error", static_cast<long long>(body.size())) + body);
+        break;
     case Reply::NotFound:
         SendAll(s, Header("404 Not Found", static_cast<long long>(body.size())) + body);
         break;
@@ -128,6 +193,47 @@ void HttpTestServer::Answer(unsigned long long connection)
     case Reply::Unannounced:
         SendEndless(s, Header("200 OK", -1));
         break;
+    case Reply::Silent:
+        if (Midway) Midway();
+        // Until the client goes away (or the server does).
+        while (recv(s, buffer, sizeof(buffer), 0) > 0) {
+        }
+        break;
+    case Reply::Drip:
+        if (!SendAll(s, Header("200 OK", static_cast<long long>(body.size())))) return;
+        if (Midway) Midway();
+        for (char byte : body)
+            if (!Pause(DripInterval) || !SendAll(s, std::string(1, byte))) return;
+        break;
+    case Reply::Chunked: {
+        // A client of HTTP/1.0 knows no chunks: the body ends with the connection.
+        if (!OneOne(request)) {
+            SendAll(s, Header("200 OK", -1) + body);
+            break;
+        }
+        std::size_t half = body.size() / 2;
+        SendAll(s, ChunkedHeader() + Chunk(body.substr(0, half), half) +
+                       Chunk(body.substr(half), body.size() - half) + "0\r\n\r\n");
+        break;
+    }
+    case Reply::CutChunk:
+        if (!OneOne(request))
+            SendAll(s, Header("200 OK", static_cast<long long>(body.size() * 2)) + body);
+        else
+            SendAll(s, ChunkedHeader() + Chunk(body, body.size() * 2));
+        break;
+    case Reply::RedirectLoop:
+        SendAll(s, RedirectTo(RequestPath(request)));
+        break;
+    case Reply::Redirects: {
+        std::string path = RequestPath(request);
+        int left = path.rfind("/r/", 0) == 0 ? std::atoi(path.c_str() + 3) : 0;
+        if (left > 0)
+            SendAll(s, RedirectTo("/r/" + std::to_string(left - 1)));
+        else
+            SendAll(s, Header("200 OK", static_cast<long long>(body.size())) + body);
+        break;
+    }
     }
 }
 

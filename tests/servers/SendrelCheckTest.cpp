@@ -1,10 +1,8 @@
 // The remote version check against a real HTTP server on 127.0.0.1.
 #include "tests/servers/SendrelFixture.h"
+#include "tests/servers/PostedCall.h"
 
 #include <wininet.h>
-
-#include <functional>
-
 
 namespace {
 
@@ -100,53 +98,14 @@ TEST_F(SendrelCheck, TheSystemsConnectedStateDecides)
     EXPECT_EQ(server.Requests(), connected ? 1 : 0);
 }
 
-// A window on the test's thread that runs `onPost` when the server posts
-// to it between the halves of its reply (by default: cancels the check).
-class CancelWindow {
-public:
-    explicit CancelWindow(IDispatch* control) : control_(control)
-    {
-        onPost = [this] {
-            Runtime::Variant result;
-            CallMethod(control_, L"Cancel", {}, result);
-        };
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"SendrelCancelTest";
-        RegisterClassW(&wc);
-        wnd_ = CreateWindowW(L"SendrelCancelTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-        SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    ~CancelWindow() { DestroyWindow(wnd_); }
-    HWND Get() const { return wnd_; }
-    int cancels = 0;
-    std::function<void()> onPost;
-
-private:
-    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
-    {
-        if (msg == WM_APP) {
-            auto* self = reinterpret_cast<CancelWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-            self->onPost();
-            ++self->cancels;
-            return 0;
-        }
-        return DefWindowProcW(wnd, msg, wp, lp);
-    }
-    IDispatch* control_;
-    HWND wnd_;
-};
-
 TEST_F(SendrelCheck, CancelDuringTheDownloadGivesMinusTwo)
 {
-    CancelWindow canceller(control.Get());
-    HWND target = canceller.Get();
-    server.Midway = [target] { PostMessageW(target, WM_APP, 0, 0); };
+    PostedCall canceller(control.Get());
+    server.Midway = [&canceller] { canceller.Post(); };
     std::string body = "Version=6.09;Size=1;" + std::string(16 * 1024, ' ');
     server.Serve(Reply::Halves, body);
     Outcome outcome = Check();
-    EXPECT_EQ(canceller.cancels, 1);
+    EXPECT_EQ(canceller.calls, 1);
     EXPECT_EQ(outcome.result, -2);
     EXPECT_EQ(Narrow(outcome.version), "untouched");
 
@@ -159,16 +118,15 @@ TEST_F(SendrelCheck, CancelDuringTheDownloadGivesMinusTwo)
 // (its window closes): the control lives until its check is over.
 TEST_F(SendrelCheck, AHostThatLetsGoDuringTheCheckLeavesItToFinish)
 {
-    CancelWindow window(control.Get());
+    PostedCall window;
     window.onPost = [this] { control.Reset(); };
-    HWND target = window.Get();
-    server.Midway = [target] { PostMessageW(target, WM_APP, 0, 0); };
+    server.Midway = [&window] { window.Post(); };
     server.Serve(Reply::Halves, "Version=6.09;Size=1;" + std::string(16 * 1024, ' '));
     IDispatch* raw = control.Get(); // `control` holds the only reference
     ASSERT_FALSE(Runtime::ComServer::CanUnload());
     Runtime::Variant result;
     EXPECT_EQ(CallMethod(raw, L"CheckForUpdate", {}, result), S_OK);
-    EXPECT_EQ(window.cancels, 1);
+    EXPECT_EQ(window.calls, 1);
     EXPECT_EQ(TextOf(*result.Get()), L"1");
     EXPECT_FALSE(control);
     EXPECT_TRUE(Runtime::ComServer::CanUnload()); // and then it is gone

@@ -1,0 +1,150 @@
+// The check against servers that are slow or misbehave: silent, dripping,
+// redirecting without end, cutting a chunked reply short, failing. Every
+// check ends, with -1 when it ran out of time, and the thread's window
+// messages (and so a cancel) are handled while it waits. The time limit is
+// shortened so that the cases do not wait the full limit each.
+#include "tests/servers/PostedCall.h"
+#include "tests/servers/SendrelFixture.h"
+
+#include <atomic>
+
+#include "sendrel/Download.h"
+
+namespace {
+
+using namespace TestSupport;
+using Reply = HttpTestServer::Reply;
+
+class SendrelSlowServer : public SendrelFixture {
+protected:
+    static constexpr unsigned kShortLimit = 1500;
+    void SetUp() override
+    {
+        SendrelFixture::SetUp();
+        previousLimit_ = aSendrel::SetTimeLimit(kShortLimit);
+    }
+    void TearDown() override
+    {
+        aSendrel::SetTimeLimit(previousLimit_);
+        SendrelFixture::TearDown();
+    }
+
+private:
+    unsigned previousLimit_ = 0;
+};
+
+TEST_F(SendrelSlowServer, MisbehavingServersGiveMinusOne)
+{
+    struct {
+        const char* name;
+        Reply reply;
+        std::string body;
+        int requests;
+    } cases[] = {
+        {"silent", Reply::Silent, "", 1},
+        {"a byte a second", Reply::Drip, "Version=6.09;Size=1;", 1},
+        {"redirect to itself", Reply::RedirectLoop, "", 1 + aSendrel::kMaxRedirects},
+        {"chunk cut short", Reply::CutChunk, "Version=6.1", 1},
+        {"server error", Reply::ServerError, "Version=9.99;", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Serve(c.reply, c.body);
+        int before = server.Requests();
+        Outcome outcome = Check();
+        EXPECT_EQ(outcome.hr, S_OK);
+        EXPECT_EQ(outcome.result, -1);
+        EXPECT_EQ(Narrow(outcome.version), "untouched");
+        EXPECT_EQ(Narrow(outcome.size), "-1");
+        EXPECT_EQ(server.Requests() - before, c.requests);
+    }
+}
+
+TEST_F(SendrelSlowServer, SlowOrRedirectedRepliesThatComeWholeAreRead)
+{
+    server.DripInterval = 5;
+    struct {
+        const char* name;
+        Reply reply;
+        const wchar_t* path;
+        int result;
+        int requests;
+    } cases[] = {
+        {"chunked", Reply::Chunked, L"/version.txt", 1, 1},
+        {"dripping, in time", Reply::Drip, L"/version.txt", 1, 1},
+        {"five redirects", Reply::Redirects, L"/r/5", 1, 6},
+        {"six redirects", Reply::Redirects, L"/r/6", -1, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Serve(c.reply, "Version=6.09;Size=1024;");
+        SetText(L"RemotePath", server.Url(c.path));
+        int before = server.Requests();
+        Outcome outcome = Check();
+        EXPECT_EQ(outcome.result, c.result);
+        if (c.result == 1) {
+            EXPECT_EQ(Narrow(outcome.version), "6.09");
+            EXPECT_EQ(Narrow(outcome.size), "1024");
+        }
+        EXPECT_EQ(server.Requests() - before, c.requests);
+    }
+}
+
+// While the server keeps the check waiting, a message posted to the thread
+// is handled at once; Cancel ends the check with -2 (with the full time
+// limit, which a cancel that did not work would run into).
+TEST_F(SendrelSlowServer, WhileTheServerKeepsItWaitingMessagesAreHandledAndCancelEndsIt)
+{
+    aSendrel::SetTimeLimit(0);
+    for (Reply reply : {Reply::Silent, Reply::Drip}) {
+        SCOPED_TRACE(reply == Reply::Silent ? "silent" : "dripping");
+        PostedCall canceller(control.Get());
+        server.Midway = [&canceller] { canceller.Post(); };
+        server.Serve(reply, "Version=6.09;Size=1;");
+        Outcome outcome = Check();
+        EXPECT_EQ(canceller.calls, 1);
+        EXPECT_EQ(outcome.result, -2);
+        EXPECT_EQ(Narrow(outcome.version), "untouched");
+        server.Midway = nullptr;
+    }
+}
+
+TEST_F(SendrelSlowServer, AMessagePostedWhileTheServerIsSilentIsHandledBeforeTheTimeRunsOut)
+{
+    PostedCall poster;
+    poster.onPost = [] {};
+    server.Midway = [&poster] { poster.Post(); };
+    server.Serve(Reply::Silent, "");
+    Outcome outcome = Check();
+    ULONGLONG ended = GetTickCount64();
+    EXPECT_EQ(outcome.result, -1);
+    EXPECT_EQ(poster.calls, 1);
+    EXPECT_LT(poster.handledAt, ended);
+}
+
+// A check started (by the host's window) inside one that was cancelled does
+// not undo that cancel: it runs to its own end, and the first then ends
+// with -2 rather than waiting on.
+TEST_F(SendrelSlowServer, ACheckStartedInsideACancelledOneLeavesItCancelled)
+{
+    aSendrel::SetTimeLimit(0);
+    PostedCall window;
+    Outcome inner{};
+    window.onPost = [&] {
+        Runtime::Variant ignored;
+        CallMethod(control.Get(), L"Cancel", {}, ignored);
+        server.Serve(Reply::Body, "Version=6.09;");
+        inner = Check();
+    };
+    std::atomic<bool> first{true};
+    server.Midway = [&] {
+        if (first.exchange(false)) window.Post();
+    };
+    server.Serve(Reply::Silent, "");
+    Outcome outer = Check();
+    EXPECT_EQ(window.calls, 1);
+    EXPECT_EQ(inner.result, 1);
+    EXPECT_EQ(outer.result, -2);
+}
+
+} // namespace
