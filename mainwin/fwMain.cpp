@@ -127,11 +127,7 @@ void fwMain::CreateControls()
     pbCopy.Create(-100, -100, 32, 32);
     pbCheck.SetVisible(false);
     pbCheck.Create(-100, -100, 16, 16);
-    for (int i = 0; i < 2; ++i) {
-        auto& empty = AddMember(*this, pbEmpty, nullptr, L"pbEmpty");
-        empty.SetVisible(false);
-        empty.Create(-100, -100, 22, 22);
-    }
+    CreateEmptyCellBoxes();
     tbAux.Create(-22, -22, 22, 22);
     // tbRTF is made when first copied through (RtfBox): loading the rich
     // edit library is a cost the window's start need not pay.

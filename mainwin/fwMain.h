@@ -94,6 +94,9 @@ public:
     Runtime::ScrollBar sbTable{this, &pbGrid, L"sbTable"};
     std::vector<std::unique_ptr<HeaderButton>> bbFixHor, bbFixVer;
     std::array<TableCell, 256> tlCell;
+    // The two empty-cell pictures (fwMain_EmptyCells.cpp): (0) over the
+    // window and highlight colours, (1) over the button face.
+    std::array<Runtime::Picture, 2> ibEmpty;
     std::array<TableLine, 16> loTable;
 
     // --- in pbDown: preview, copy row, frames, view, buttons ---
@@ -200,6 +203,8 @@ public:
     std::int32_t CellCode(int index) const;
     // The last cell the page reaches (255 unless the list is short).
     int LastCodeCell() const;
+    // The font the cells are drawn in (null before the first paint).
+    HFONT CellFontHandle() const noexcept { return CellFont.Get(); }
     void pbTable_GotFocus();
     void pbTable_LostFocus();
     void pbTable_KeyDown(int keyCode, int shift);
@@ -389,9 +394,12 @@ private:
     void ShowPattern(int model);
     void CopyCurrentChar();
     int TablePressedCell = -1;           // the cell under the last left press on pbTable
-    std::array<Runtime::ScopedBrush, 2> ibEmpty; // the two empty-cell pictures
-    Runtime::ScopedFont CellFont;        // the cells' font, made for CellFontFace
-    std::wstring CellFontFace;
+    void CreateEmptyCellBoxes();
+    void MakeEmptyCellPictures();
+    // The cells' font: the face and character set given with the font
+    // chosen in the font list, until the next choice.
+    void SetCellFont(const std::wstring& face, int charset);
+    Runtime::ScopedFont CellFont;
     void CreateStatusBars();
     void WireStatusControls();
     void ShowTypeArrow();

@@ -121,6 +121,9 @@ void fwMain::lvFont_ItemClick(Runtime::ListItem* item)
     copy.Name = face;
     copy.Charset = tbRTF.Font().Charset;
     tbCopy.SetFont(copy);
+    // The cells keep this face and character set until the next choice,
+    // whatever the list's selection becomes meanwhile.
+    SetCellFont(face, copy.Charset);
 
     // The large view's size: the largest that fits its inner area.
     if (HDC dc = pbView.hDC()) {

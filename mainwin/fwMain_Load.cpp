@@ -93,6 +93,8 @@ void fwMain::Form_Load()
     pbType.SetCurrentX(1);
     pbType.SetCurrentY(1);
     pbType.Print(L"u");
+    // 16. The empty-cell pictures.
+    MakeEmptyCellPictures();
     // 17. The check mark of the lists.
     pbCheck.SetFont(marlett);
     pbCheck.SetAutoRedraw(true);

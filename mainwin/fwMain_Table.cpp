@@ -35,6 +35,16 @@ int BlockPosition(const std::vector<CharData::ListedBlock>& blocks, std::int32_t
     return -1;
 }
 
+// The cells' font: 16 pixels high, of the face and character set given.
+Runtime::ScopedFont MakeCellFont(const std::wstring& face, int charset)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = -16;
+    lf.lfCharSet = static_cast<BYTE>(charset);
+    face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    return Runtime::ScopedFont(CreateFontIndirectW(&lf));
+}
+
 } // namespace
 
 void fwMain::CreateTableGrid()
@@ -66,11 +76,6 @@ void fwMain::CreateTableGrid()
         cell.Top = (kCell + 1) * (i / 16);
     }
     for (TableCell& cell : tlCell) cell.Tag = L"0";
-
-    // The empty-cell pictures: a fine hatch over the cell's back colour,
-    // (0) for the window and highlight colours, (1) for the button face.
-    ibEmpty[0].Reset(CreateHatchBrush(HS_BDIAGONAL, GetSysColor(COLOR_GRAYTEXT)));
-    ibEmpty[1].Reset(CreateHatchBrush(HS_BDIAGONAL, GetSysColor(COLOR_BTNSHADOW)));
 }
 
 // A strip draws its header buttons and hands each its presses.
@@ -247,17 +252,8 @@ void fwMain::PaintTable()
     RECT all{0, 0, pbTable.ScaleWidth(), pbTable.ScaleHeight()};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNSHADOW));
 
-    // The cells take the face of the selected font.
-    Runtime::ListItem* font = lvFont.SelectedItem();
-    std::wstring face = font ? font->Text() : L"";
-    if (!CellFont || face != CellFontFace) {
-        LOGFONTW lf{};
-        lf.lfHeight = -16;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-        CellFont.Reset(CreateFontIndirectW(&lf));
-        CellFontFace = face;
-    }
+    // Before a font is chosen the cells have the system's default face.
+    if (!CellFont) CellFont = MakeCellFont(L"", DEFAULT_CHARSET);
     Runtime::ScopedSelect selectFont(dc, CellFont.Get());
     SetBkMode(dc, TRANSPARENT);
     for (const TableCell& cell : tlCell) {
@@ -266,10 +262,8 @@ void fwMain::PaintTable()
         if (!IntersectRect(&shown, &r, &clip)) continue;
         SetBkColor(dc, Runtime::ResolveColor(cell.BackColor));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-        if (cell.Picture >= 0) {
-            SetBkColor(dc, Runtime::ResolveColor(cell.BackColor));
-            FillRect(dc, &r, ibEmpty[cell.Picture].Get());
-        }
+        if (cell.Picture >= 0 && cell.Picture < static_cast<int>(ibEmpty.size()))
+            ibEmpty[cell.Picture].Draw(dc, cell.Left, cell.Top, cell.Width, cell.Height);
         if (!cell.Caption.empty()) {
             SetTextColor(dc, Runtime::ResolveColor(cell.ForeColor));
             DrawTextW(dc, cell.Caption.c_str(), static_cast<int>(cell.Caption.size()), &r,
@@ -282,6 +276,14 @@ void fwMain::PaintTable()
         RECT r{0, line.Top, pbTable.ScaleWidth(), line.Top + 1};
         FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWTEXT));
     }
+}
+
+void fwMain::SetCellFont(const std::wstring& face, int charset)
+{
+    CellFont = MakeCellFont(face, charset);
+    // Repainted now unless the window is still hidden (showing it paints).
+    HWND panel = pbTable.hWnd();
+    if (panel && (GetWindowLongW(hWnd(), GWL_STYLE) & WS_VISIBLE)) InvalidateRect(panel, nullptr, FALSE);
 }
 
 void fwMain::pbTable_LostFocus()

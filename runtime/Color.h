@@ -9,6 +9,7 @@ using OleColor = uint32_t;
 
 constexpr OleColor SystemColorFlag = 0x80000000u;
 constexpr OleColor ColorButtonFace = 0x8000000Fu;
+constexpr OleColor ColorButtonShadow = 0x80000010u;
 constexpr OleColor ColorWindow = 0x80000005u;
 constexpr OleColor ColorWindowText = 0x80000008u;
 constexpr OleColor ColorButtonText = 0x80000012u;

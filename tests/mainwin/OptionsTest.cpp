@@ -278,6 +278,7 @@ TEST(Options, ThePatternPicturesFollowTheViewFontInTheirBoxesColours)
 {
     LoadedMain window;
     ASSERT_TRUE(window.Loaded());
+    ASSERT_TRUE(MainWinTest::ChooseFont(*window, MainWinTest::kDejaVuSans)); // the pattern is as high as its "o"
     window->ViewFontSize = 72;
     int lastSize = 0;
     for (const wchar_t* size : {L"12", L"36", L"72"}) {

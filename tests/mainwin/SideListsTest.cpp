@@ -7,6 +7,7 @@
 #include "runtime/Clipboard.h"
 #include "tests/chardata/ClipboardFixture.h"
 #include "tests/mainwin/SearchDriving.h"
+#include "tests/mainwin/TablePages.h"
 
 #include <gtest/gtest.h>
 
@@ -140,16 +141,18 @@ TEST(SideListBox, ChoosingABlockInTheBoxSelectsItInTheListAndFillsTheTable)
 
 // A saved block that the saved font does not claim, with only the font's
 // blocks listed, moves to the listed block the rebuild picks; the table
-// then starts at that block with its first cell selected.
+// then starts at that block with its first cell selected. The font is
+// named: which blocks are listed is the font's.
 TEST(SideListStart, SavedBlockNotListedForTheFontMovesToAListedOne)
 {
-    std::wstring font;
+    const std::wstring font = MainWinTest::kDejaVuSans;
+    const std::string fontSetting = "lvFont=" + std::string(font.begin(), font.end()) + "\r\n";
     std::vector<CharData::ListedBlock> listed;
     {
-        LoadedMain first;
+        LoadedMain first("[fwMain]\r\nchRange=0\r\n" + fontSetting);
         ASSERT_TRUE(first.Loaded());
         ASSERT_NE(first->lvFont.SelectedItem(), nullptr);
-        font = first->lvFont.SelectedItem()->Text();
+        ASSERT_EQ(first->lvFont.SelectedItem()->Text(), font);
         for (const auto& item : first->lvRange.ListItems()) {
             auto key = CharData::KeyNumber(item->Key());
             ASSERT_TRUE(key.has_value());
@@ -166,11 +169,10 @@ TEST(SideListStart, SavedBlockNotListedForTheFontMovesToAListedOne)
             break;
         }
     }
-    ASSERT_TRUE(unlisted.has_value()) << "the first font claims every block";
+    ASSERT_TRUE(unlisted.has_value()) << "the font claims every block";
     const std::int32_t expected = *CharData::FindRangeIndex(*unlisted, listed);
 
-    std::string settings = "[fwMain]\r\nchRange=0\r\nlvRange=" + std::to_string(*unlisted) + "\r\nlvFont=" +
-                           std::string(font.begin(), font.end()) + "\r\n";
+    std::string settings = "[fwMain]\r\nchRange=0\r\nlvRange=" + std::to_string(*unlisted) + "\r\n" + fontSetting;
     LoadedMain window(settings);
     ASSERT_TRUE(window.Loaded());
     EXPECT_EQ(window->BlockFirst, expected) << "saved block " << *unlisted;

@@ -2,6 +2,7 @@
 
 #include "chardata/RangeList.h"
 #include "chardata/RangeListView.h"
+#include "common/ListHelpers.h"
 
 namespace MainWinTest {
 
@@ -34,6 +35,13 @@ void ListBlocksOfBits(fwMain& main, std::initializer_list<int> bits)
 void ListAllBlocks(fwMain& main)
 {
     RebuildBlockList(main, SubsetBits({}), 1);
+}
+
+bool ChooseFont(fwMain& main, const std::wstring& face)
+{
+    if (Common::ListFind(main.lvFont, face, true, false) < 0) return false;
+    main.lvFont_ItemClick(main.lvFont.SelectedItem());
+    return main.lvFont.SelectedItem() && main.lvFont.SelectedItem()->Text() == face;
 }
 
 void ShowPage(fwMain& main, std::int32_t code, int cell)

@@ -19,6 +19,15 @@ std::wstring SubsetBits(std::initializer_list<int> bits);
 void ListBlocksOfBits(fwMain& main, std::initializer_list<int> bits);
 void ListAllBlocks(fwMain& main);
 
+// A face that ./test installs (fonts-dejavu-core), for the tests whose
+// result depends on a font's metrics: the first font of the list depends
+// on which fonts the machine has.
+inline constexpr const wchar_t* kDejaVuSans = L"DejaVu Sans";
+
+// Chooses the font of that face in the font list, as a click on it does;
+// false when the list has no such font.
+bool ChooseFont(fwMain& main, const std::wstring& face);
+
 // Makes the listed block holding `code` current and fills the page from
 // `code` with cell `cell` selected.
 void ShowPage(fwMain& main, std::int32_t code, int cell = 0);

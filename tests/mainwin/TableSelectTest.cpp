@@ -96,9 +96,11 @@ TEST(CellSelection, TheGlyphPatternIsOfferedForMarks)
         bool pattern;
     } cases[] = {
         {0x0301, true},  // combining acute accent: a nonspacing mark
+        {0x006A, true},  // j: overhangs its cell on the left
         {0x0041, false}, // A
     };
     LoadedMain main;
+    ASSERT_TRUE(ChooseFont(*main, kDejaVuSans)); // the overhang is the font's
     ListAllBlocks(*main);
     for (const auto& c : cases) {
         ShowPage(*main, c.code & ~0xF);
