@@ -12,7 +12,6 @@
 #include "common/Version.h"
 #include "latchet/ListMenu.h"
 #include "latchet/Messages.h"
-#include "latchet/amLatchet.h"
 #include "latchet/cmLatchet.h"
 #include "runtime/ComVariant.h"
 #include "runtime/PropertyBag.h"
@@ -66,11 +65,6 @@ Latchet::~Latchet()
 {
     UnregisterHotKey();
     ReleaseHook();
-    amLatchet::ThreadState& state = amLatchet::Thread();
-    if (state.control == this) {
-        state.control = nullptr;
-        state.hookedWindow = nullptr;
-    }
 }
 
 void* Latchet::OwnInterface(REFIID iid)
@@ -104,23 +98,27 @@ STDMETHODIMP Latchet::InitNew()
 
 void Latchet::ReleaseHook()
 {
+    // The window is let go of now; the hook instance itself may live on
+    // until a window procedure that runs it returns.
+    if (hook_) hook_->LetGo();
     hook_.reset();
 }
 
-void Latchet::NewHook()
+void Latchet::NewHook(HWND window)
 {
-    amLatchet::ThreadState& state = amLatchet::Thread();
-    state.control = this;
-    hook_ = std::make_unique<cmLatchet>(*this, state.hookedWindow);
+    hook_ = std::make_shared<cmLatchet>(*this, window);
+}
+
+HWND Latchet::HookedWindow() const noexcept
+{
+    return hook_ ? hook_->Window() : nullptr;
 }
 
 void Latchet::SetHookedObject(IDispatch* object)
 {
-    amLatchet::ThreadState& state = amLatchet::Thread();
     if (!object) {
         ReleaseHook();
         hookedObject_.Reset();
-        state.hookedWindow = nullptr;
         return;
     }
     HWND window = Common::ObjectHwnd(object);
@@ -129,8 +127,7 @@ void Latchet::SetHookedObject(IDispatch* object)
     ReleaseHook();
     object->AddRef();
     hookedObject_ = Runtime::ComPtr<IDispatch>(object);
-    state.hookedWindow = window;
-    NewHook();
+    NewHook(window);
 }
 
 Runtime::ComPtr<IDispatch> Latchet::HostForm() const
@@ -207,20 +204,18 @@ STDMETHODIMP Latchet::putref_HookedObject(VARIANT value)
 STDMETHODIMP Latchet::get_HookedObjectHandle(LONG* value)
 {
     if (!value) return E_POINTER;
-    *value = static_cast<LONG>(reinterpret_cast<INT_PTR>(amLatchet::Thread().hookedWindow));
+    *value = static_cast<LONG>(reinterpret_cast<INT_PTR>(HookedWindow()));
     return S_OK;
 }
 
 STDMETHODIMP Latchet::put_HookedObjectHandle(LONG value)
 {
-    amLatchet::ThreadState& state = amLatchet::Thread();
     // Window handles are 32-bit values, sign-extended in a 64-bit process.
     HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(value));
-    if (window == state.hookedWindow) return S_OK;
+    if (window == HookedWindow()) return S_OK;
     hookedObject_.Reset();
     ReleaseHook();
-    state.hookedWindow = window;
-    if (window) NewHook();
+    if (window) NewHook(window);
     return S_OK;
 }
 
@@ -355,8 +350,6 @@ STDMETHODIMP Latchet::Terminate()
 {
     Clear();
     menuList_.Reset();
-    amLatchet::ThreadState& state = amLatchet::Thread();
-    if (state.control == this) state.control = nullptr;
     hookedObject_.Reset();
     ReleaseHook();
     return S_OK;
@@ -513,13 +506,20 @@ void Latchet::ReadProperties(IPropertyBag* bag)
 void Latchet::WriteProperties(IPropertyBag* bag)
 {
     using namespace Runtime;
-    WriteBagLong(bag, L"CallOrder", callOrder_);
-    WriteBagBool(bag, L"Enabled", enabled_);
-    WriteBagText(bag, L"HookedObject", hookedName_);
-    WriteBagLong(bag, L"HotKeyCode", hotKeyCode_);
-    WriteBagBool(bag, L"HotKeyAlt", hotKeyAlt_);
-    WriteBagBool(bag, L"HotKeyCtrl", hotKeyCtrl_);
-    WriteBagBool(bag, L"HotKeyShift", hotKeyShift_);
-    WriteBagBool(bag, L"HotKeyWin", hotKeyWin_);
-    WriteBagText(bag, L"Messages", messages_);
+    // Each key on its own: a key that the bag refuses leaves the others saved.
+    auto save = [](auto write) {
+        try {
+            write();
+        } catch (const Runtime::Error&) {
+        }
+    };
+    save([&] { WriteBagLong(bag, L"CallOrder", callOrder_); });
+    save([&] { WriteBagBool(bag, L"Enabled", enabled_); });
+    save([&] { WriteBagText(bag, L"HookedObject", hookedName_); });
+    save([&] { WriteBagLong(bag, L"HotKeyCode", hotKeyCode_); });
+    save([&] { WriteBagBool(bag, L"HotKeyAlt", hotKeyAlt_); });
+    save([&] { WriteBagBool(bag, L"HotKeyCtrl", hotKeyCtrl_); });
+    save([&] { WriteBagBool(bag, L"HotKeyShift", hotKeyShift_); });
+    save([&] { WriteBagBool(bag, L"HotKeyWin", hotKeyWin_); });
+    save([&] { WriteBagText(bag, L"Messages", messages_); });
 }

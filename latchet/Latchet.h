@@ -85,8 +85,11 @@ private:
     void SetHookedObject(IDispatch* object);
     // Lets go of the hooked window (releases the hook instance).
     void ReleaseHook();
-    // Hooks the thread's hooked window for this control.
-    void NewHook();
+    // Hooks `window` for this control.
+    void NewHook(HWND window);
+    // The window this control hooks (null when none): its own, whatever
+    // other controls of the thread hook.
+    HWND HookedWindow() const noexcept;
     // The host's form (the extender's Parent); empty without a host.
     Runtime::ComPtr<IDispatch> HostForm() const;
     // The extender, or this control itself when there is no host.
@@ -101,7 +104,7 @@ private:
     void AddMessage(long message);
     void RebuildMessages();
 
-    std::unique_ptr<cmLatchet> hook_;
+    std::shared_ptr<cmLatchet> hook_;
     Runtime::ComPtr<IDispatch> menuList_;
     bool loading_ = false;
     ATOM hotKeyId_ = 0;

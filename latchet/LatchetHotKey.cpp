@@ -5,7 +5,6 @@
 #include <string>
 
 #include "latchet/KeyNames.h"
-#include "latchet/amLatchet.h"
 #include "runtime/ComVariant.h"
 
 namespace {
@@ -53,7 +52,7 @@ void Latchet::RegisterHotKey()
     std::string name = std::to_string(hotKeyCode_) + "." + std::to_string(modifiers);
     ATOM id = GlobalAddAtomA(name.c_str());
     if (!id) return;
-    HWND window = amLatchet::Thread().hookedWindow;
+    HWND window = HookedWindow();
     if (!::RegisterHotKey(window, id, static_cast<UINT>(modifiers), static_cast<UINT>(hotKeyCode_))) {
         // Taken elsewhere: the control holds no hot key, and no atom either.
         GlobalDeleteAtom(id);

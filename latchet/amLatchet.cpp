@@ -1,6 +1,7 @@
 #include "latchet/amLatchet.h"
 
-#include "latchet/Latchet.h"
+#include <memory>
+
 #include "latchet/cmLatchet.h"
 
 namespace amLatchet {
@@ -29,12 +30,6 @@ HookRecord& Record()
 }
 
 } // namespace
-
-ThreadState& Thread()
-{
-    thread_local ThreadState state;
-    return state;
-}
 
 void Hook(HWND window, cmLatchet* instance)
 {
@@ -78,8 +73,12 @@ WNDPROC PreviousProc(HWND window)
 LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!window) return 0;
-    cmLatchet* instance = HookOf(window);
-    if (!instance) return 0;
+    cmLatchet* hooked = HookOf(window);
+    if (!hooked) return 0;
+    // The host may let go of the hook inside its event handler (Terminate, a
+    // new HookedObject): the hook instance stays alive until its procedure
+    // has returned.
+    std::shared_ptr<cmLatchet> instance = hooked->shared_from_this();
     WNDPROC previous = PreviousProc(window);
     LRESULT result = 0;
     bool failed = false;
@@ -90,12 +89,10 @@ LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         failed = true;
     }
     if (failed || message == WM_DESTROY) {
+        // The window is let go of, and so is whichever hook instance holds it.
+        if (cmLatchet* current = HookOf(window)) current->Forget(window);
+        instance->Forget(window);
         Unhook(window);
-        ThreadState& state = Thread();
-        if (state.hookedWindow == window) {
-            state.hookedWindow = nullptr;
-            state.control = nullptr;
-        }
     }
     // A message whose handling failed still reaches the window's own
     // procedure once, so that the window does not lose it.

@@ -1,21 +1,11 @@
 #pragma once
 // The subclassing engine of the hook control: the window procedure put on a
-// hooked window, the routines that put it there and take it away again,
-// and the thread's state that the control's members read.
+// hooked window and the routines that put it there and take it away again.
 #include <windows.h>
 
-class Latchet;
 class cmLatchet;
 
 namespace amLatchet {
-
-// Per user-interface thread: the window that the thread's controls hooked
-// last (null when none) and the control that owns that hook.
-struct ThreadState {
-    HWND hookedWindow = nullptr;
-    Latchet* control = nullptr; // not counted: the control clears it when it goes
-};
-ThreadState& Thread();
 
 // Puts HookProc on `window` for `instance`. Nothing happens for a window
 // that is not alive or is hooked already.

@@ -3,19 +3,24 @@
 #include <string>
 
 #include "latchet/Latchet.h"
+#include "latchet/ListedMessage.h"
 #include "latchet/amLatchet.h"
 #include "runtime/ComVariant.h"
 #include "runtime/RuntimeError.h"
 
 cmLatchet::cmLatchet(Latchet& owner, HWND window) : owner_(owner), window_(window)
 {
+    if (cmLatchet* before = amLatchet::HookOf(window_)) before->Forget(window_);
     amLatchet::Unhook(window_);
     amLatchet::Hook(window_, this);
 }
 
-cmLatchet::~cmLatchet()
+cmLatchet::~cmLatchet() { LetGo(); }
+
+void cmLatchet::LetGo()
 {
     if (window_ && amLatchet::HookOf(window_) == this) amLatchet::Unhook(window_);
+    window_ = nullptr;
 }
 
 LRESULT cmLatchet::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& previousRan)
@@ -49,9 +54,7 @@ LRESULT cmLatchet::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         swallowed = result == 0;
     }
 
-    std::wstring listed = L" " + owner_.MessagesText() + L" ";
-    if (listed.find(L" " + std::to_wstring(message) + L" ") != std::wstring::npos && callOrder != CallBefore)
-        return result;
+    if (callOrder != CallBefore && LatchetList::IsListed(owner_.MessagesText(), message)) return result;
     if (callOrder == CallAfter) return result;
     if (!answered) return callPrevious();
     if (!swallowed) callPrevious();

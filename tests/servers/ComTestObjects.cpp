@@ -28,7 +28,7 @@ STDMETHODIMP PropertyBagStub::Read(LPCOLESTR name, VARIANT* value, IErrorLog*)
 
 STDMETHODIMP PropertyBagStub::Write(LPCOLESTR name, VARIANT* value)
 {
-    if (failWrites) return E_FAIL;
+    if (failWrites || refusedKeys.count(name)) return E_FAIL;
     VARIANT& slot = values_[name];
     VariantClear(&slot);
     order_.push_back(name);

@@ -7,6 +7,7 @@
 #include <ocidl.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     const VARIANT* Find(const std::wstring& name) const;
     std::vector<std::wstring> Keys() const; // in the order of writing
     bool failWrites = false;
+    std::set<std::wstring> refusedKeys; // keys whose writing fails
 
 private:
     std::map<std::wstring, VARIANT> values_;

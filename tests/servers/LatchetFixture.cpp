@@ -51,14 +51,7 @@ void LatchetFixture::SetUp()
 
 void LatchetFixture::TearDown()
 {
-    if (control) {
-        Runtime::ComPtr<IOleObject> ole;
-        control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
-        if (ole) {
-            ole->Close(OLECLOSE_NOSAVE);
-            ole->SetClientSite(nullptr);
-        }
-    }
+    if (control) CloseControl(control.Get());
     control.Reset();
     for (HWND w : windows_)
         if (IsWindow(w)) DestroyWindow(w);
@@ -162,6 +155,15 @@ int LatchetFixture::ErrorOfPut(const wchar_t* name, const VARIANT& value, std::w
     SysFreeString(excep.bstrDescription);
     SysFreeString(excep.bstrHelpFile);
     return number;
+}
+
+void LatchetFixture::CloseControl(IDispatch* made)
+{
+    Runtime::ComPtr<IOleObject> ole;
+    made->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
+    if (!ole) return;
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
 }
 
 bool LatchetFixture::Hooked(HWND w)

@@ -45,6 +45,9 @@ protected:
     int ErrorOfPut(const wchar_t* name, const VARIANT& value, std::wstring* description = nullptr);
 
     static bool Hooked(HWND window);
+    // Closes a control and takes it off its site, as a host does before
+    // releasing it.
+    static void CloseControl(IDispatch* made);
 
     SiteStub site;
     LatchetSink sink;

@@ -108,6 +108,39 @@ TEST_F(LatchetHook, ListedMeansAWholeNumberOfTheList)
     EXPECT_EQ(log, (std::vector<std::string>{"window 3000"}));
 }
 
+// Message numbers from 0x80000000 up: the list keeps them signed, the
+// window sees them unsigned; either form in the list counts as listed.
+TEST_F(LatchetHook, AMessageNumberWithTheTopBitSetIsListedInEitherForm)
+{
+    const UINT big = 0x80000001u;
+    WatchedMessages().insert(big);
+    struct Case {
+        const char* name;
+        bool byAdd;
+        const wchar_t* messagesText; // written as the Message page writes it
+        std::vector<std::string> expectedLog;
+    };
+    const std::string ev = "event " + std::to_string(static_cast<long>(big));
+    const Case cases[] = {
+        {"added (held signed)", true, nullptr, {ev}},
+        {"written signed", false, L"-2147483647", {}},
+        {"written unsigned", false, L"2147483649", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put(L"CallOrder", LongArg(2));
+        Put(L"HookedObjectHandle", LongArg(static_cast<long>(reinterpret_cast<INT_PTR>(window))));
+        Call(L"Clear");
+        if (c.byAdd) Call(L"Add", {LongArg(static_cast<long>(big))});
+        else Put(L"Messages", TextArg(c.messagesText));
+        log.clear();
+        // Listed under CallInstead: the window's own procedure never runs.
+        EXPECT_EQ(SendMessageW(window, big, 0, 0), 0);
+        EXPECT_EQ(log, c.expectedLog);
+    }
+    WatchedMessages().erase(big);
+}
+
 TEST_F(LatchetHook, ADestroyedWindowUnhooksItselfAndTheControlCanHookAgain)
 {
     HookWindow(0);
@@ -197,10 +230,7 @@ TEST_F(LatchetHook, ASecondControlOnTheThreadTakesTheWindowOverCleanly)
         // The first control letting go does not take the second one's hook.
         Call(L"Terminate");
         EXPECT_TRUE(Hooked(window));
-        Runtime::ComPtr<IOleObject> ole;
-        other->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
-        ole->Close(OLECLOSE_NOSAVE);
-        ole->SetClientSite(nullptr);
+        CloseControl(other.Get());
     }
     // Released: no window keeps a pointer to a hook that is gone.
     EXPECT_FALSE(Hooked(window));
@@ -239,10 +269,7 @@ TEST_F(LatchetHook, TwoWindowsOfOneThreadEachReachTheirOwnControl)
             EXPECT_TRUE(sink.messages.empty());
             EXPECT_EQ(otherSink.messages, (std::vector<long>{static_cast<long>(kListed), 3, 4}));
         }
-        Runtime::ComPtr<IOleObject> ole;
-        other->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put()));
-        ole->Close(OLECLOSE_NOSAVE);
-        ole->SetClientSite(nullptr);
+        CloseControl(other.Get());
     }
     EXPECT_FALSE(Hooked(second));
     log.clear();

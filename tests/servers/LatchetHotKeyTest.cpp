@@ -136,6 +136,8 @@ TEST_F(LatchetHotKey, LoadingRegistersOnceWithAllModifiers)
     // WM_HOTKEY at the hooked window raises HotKeyPress, whatever the list.
     SendMessageW(window, WM_HOTKEY, GlobalFindAtomA("76.5"), MAKELPARAM(MOD_ALT | MOD_SHIFT, 'L'));
     EXPECT_EQ(sink.hotKeyPresses, 1);
+    // The control lets go of the form before the form goes.
+    PutRef(L"HookedObject", nullptr);
 }
 
 } // namespace

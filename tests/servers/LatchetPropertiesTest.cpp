@@ -282,6 +282,29 @@ TEST_F(LatchetProperties, PropertiesPersistThroughAPropertyBag)
     }
 }
 
+// A key that the bag refuses is left out; every other key is saved.
+TEST_F(LatchetProperties, SavingSkipsAKeyTheBagRefusesAndSavesTheRest)
+{
+    Call(L"Add", {LongArg(83)});
+    Runtime::ComPtr<IPersistPropertyBag> persist;
+    control->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(persist.Put()));
+    const std::vector<std::wstring> all{L"CallOrder", L"Enabled", L"HookedObject", L"HotKeyCode", L"HotKeyAlt",
+                                        L"HotKeyCtrl", L"HotKeyShift", L"HotKeyWin", L"Messages"};
+    for (const std::wstring& refused : {std::wstring(L"CallOrder"), std::wstring(L"HotKeyCode")}) {
+        SCOPED_TRACE(std::string(refused.begin(), refused.end()));
+        PropertyBagStub bag;
+        bag.refusedKeys = {refused};
+        EXPECT_EQ(persist->Save(&bag, TRUE, TRUE), S_OK);
+        std::vector<std::wstring> expected;
+        for (const std::wstring& key : all)
+            if (key != refused) expected.push_back(key);
+        EXPECT_EQ(bag.Keys(), expected);
+        const VARIANT* messages = bag.Find(L"Messages");
+        ASSERT_NE(messages, nullptr);
+        EXPECT_EQ(TextOf(*messages), L"83");
+    }
+}
+
 TEST_F(LatchetProperties, DesignModeKeepsTheListAsText)
 {
     site.userMode = false;
