@@ -43,6 +43,8 @@ public:
     int ListIndex() const override;
     void SetListIndex(int index) override;             // error 380 outside -1..ListCount-1
     void AddItem(const std::wstring& text, int index = -1) override; // error 5 outside -1..ListCount
+    // Appends rows, as AddItem(text) for each but in one pass.
+    void AddItems(const std::vector<std::wstring>& texts);
     void RemoveItem(int index) override;               // error 5 outside the list
     // Empties the list; the edit text stays as it is.
     void Clear() override;
@@ -123,6 +125,8 @@ private:
     void AttachEdit();
     void DetachEdit();
     void SyncIndex();
+    // Hands the rows from `first` on to the window's list, at its end.
+    void SendRows(std::size_t first);
     const Row& RowAt(int index) const;
     void DrawRow(const DRAWITEMSTRUCT& item);
     bool OnEditMessage(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -14,7 +14,9 @@ void TextBox::Create(int left, int top, int width, int height, bool multiLine)
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
     if (multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
     CreateControlWindow(L"Edit", style, WS_EX_CLIENTEDGE, L"", left, top, width, height);
-    if (maxLength_) SendMessageW(hWnd(), EM_SETLIMITTEXT, maxLength_, 0);
+    // Always set: the edit control's own default keeps only 30,000
+    // characters of a paste, and 0 is the system's maximum.
+    SendMessageW(hWnd(), EM_SETLIMITTEXT, maxLength_, 0);
     if (locked_) SendMessageW(hWnd(), EM_SETREADONLY, TRUE, 0);
 }
 

@@ -23,6 +23,8 @@ public:
     std::wstring SelText() const;
     void SetSelText(const std::wstring& text);
 
+    // The most characters the user may enter; 0 (the default): as many as
+    // the system allows.
     int MaxLength() const noexcept { return maxLength_; }
     void SetMaxLength(int length);
     bool Locked() const noexcept { return locked_; }

@@ -4,7 +4,7 @@
 # its target.
 #   tools/bench.sh [--unpinned | --both] [name ...]
 # Names are the benchmark programs without "_bench" (startup, table, search,
-# chardata, forms); none runs them all.
+# chardata, forms, copybox); none runs them all.
 #
 # By default Wine's server, its desktop and services and the benchmark share
 # one CPU (taskset). On this VM waking a process that waits on another CPU
@@ -33,7 +33,7 @@ for arg in "$@"; do
     *) names+=("$arg") ;;
   esac
 done
-[ ${#names[@]} -gt 0 ] || names=(startup table search chardata forms)
+[ ${#names[@]} -gt 0 ] || names=(startup table search chardata forms copybox)
 cpu=${ORLENTA_BENCH_CPU:-$(($(nproc) - 1))}
 
 install_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" || exit 1

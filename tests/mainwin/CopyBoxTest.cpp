@@ -357,4 +357,34 @@ TEST(CopyBox, ThePreviewTakesTheCodePagesCharacterSetWhenAsked)
     EXPECT_EQ(window->cbPreview.Font().Charset, 128);
 }
 
+// A long paste: the box takes all of it (no limit of its own below the
+// system's), and what Copy then puts on the clipboard is all of it too.
+TEST(CopyBox, ALongPasteIsKeptWhole)
+{
+    LoadedMain window;
+    ASSERT_TRUE(window.Loaded());
+    HWND box = window->tbCopy.hWnd();
+    std::wstring pasted;
+    for (std::size_t i = 0; pasted.size() < 100000; ++i)
+        pasted += static_cast<wchar_t>(i % 5 == 4 ? L' ' : 0x0410 + (i * 7) % 0x40);
+
+    FormsTest::ClipboardLock lock;
+    ASSERT_TRUE(lock.Held());
+    Runtime::Clipboard::Clear();
+    Runtime::Clipboard::SetText(pasted);
+    window->tbCopy.SetFocus();
+    PressKey(box, 'V', kCtrl, 22);
+    EXPECT_EQ(window->tbCopy.Text().size(), pasted.size());
+    EXPECT_TRUE(window->tbCopy.Text() == pasted);
+
+    // Typing goes on after it.
+    TypeChars(box, L"z");
+    EXPECT_EQ(window->tbCopy.Text().size(), pasted.size() + 1);
+
+    Runtime::Clipboard::Clear();
+    ChooseForm(window, 0);
+    SendMessageW(window->bbCopy.hWnd(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Runtime::Clipboard::GetUnicodeText() == pasted + L"z");
+}
+
 } // namespace

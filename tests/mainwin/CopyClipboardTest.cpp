@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "chardata/CopyPicture.h"
+#include "common/CodePage.h"
 #include "runtime/Clipboard.h"
 #include "tests/chardata/ClipboardFixture.h"
 
@@ -246,6 +247,42 @@ TEST_F(CopyButton, ACopyTheSystemRefusesIsToldAsABusyClipboardIs)
         ClickCopy(window_);
         EXPECT_EQ(message.Text(), CharData::kClipboardBusyMessage) << c.what;
     }
+}
+
+// A box of 30,000 characters: Copy writes every form whole, while the
+// one-line preview shows the start of it and a mark that more follows, and
+// the names form lists a row for every character.
+TEST_F(CopyButton, ALongBoxIsCopiedWholeWhileThePreviewShowsItsStart)
+{
+    constexpr int kPairs = 15000;
+    std::wstring text;
+    for (int i = 0; i < kPairs; ++i) text += L"\u00E9\u20AC";
+    window_->tbCopy.SetText(text);
+    auto repeated = [](const std::string& unit) {
+        std::string all;
+        for (int i = 0; i < kPairs; ++i) all += unit;
+        return all;
+    };
+    struct Case { int format; std::string pair; };
+    const Case cases[] = {
+        {2, "%e9%E2%82%AC"}, {3, "\xC3\xA9\xE2\x82\xAC"}, {5, "\\u00e9\\u20ac"},
+        {6, "&#x00e9;&#x20ac;"}, {7, "&#233;&#8364;"}, {8, "\xE9\x80"},
+    };
+    for (const Case& c : cases) {
+        ChooseForm(window_, c.format);
+        Clipboard::Clear();
+        ClickCopy(window_);
+        const std::string expected = repeated(c.pair), copied = Clipboard::GetText(Clipboard::FormatText);
+        EXPECT_EQ(copied.size(), expected.size()) << "form " << c.format;
+        EXPECT_TRUE(copied == expected) << "form " << c.format;
+        const std::wstring shown = Common::BytesToString(expected).substr(0, 2048) + L"\u2026";
+        EXPECT_TRUE(window_->cbPreview.Text() == shown) << "form " << c.format;
+    }
+
+    ChooseForm(window_, 9);
+    ASSERT_EQ(window_->cbPreview.ListCount(), 2 * kPairs);
+    EXPECT_EQ(window_->cbPreview.List(2 * kPairs - 1), std::wstring(window_->CharNames.GetCharName(0x20AC)));
+    EXPECT_TRUE(window_->cbPreview.ShowDropButton());
 }
 
 } // namespace

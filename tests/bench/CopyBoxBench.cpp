@@ -1,0 +1,199 @@
+// Times the copy box of the real window holding a long text: choosing each
+// of the twelve output forms (its option button, with the preview it
+// rebuilds and the repaint it causes) and Copy in each form (the Copy
+// button, the clipboard write and the repaint), for a text of ASCII and
+// one of mixed scripts. Prints each figure beside the 500 ms target. Run
+// under Wine:
+//   build/win/wine-emulator build/win/tests/bench/copybox_bench.exe
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "chardata/OutputForms.h"
+#include "mainwin/fwMain.h"
+#include "runtime/Pump.h"
+#include "tests/bench/BenchClock.h"
+#include "tests/bench/BenchSupport.h"
+
+namespace {
+
+constexpr double kTargetMs = 500.0;
+constexpr std::size_t kCopyLength = 30000;
+constexpr int kDefaultRuns = 3;
+int kRuns = kDefaultRuns;
+
+using Bench::NowMs;
+
+std::wstring AsciiText()
+{
+    std::wstring text;
+    for (std::size_t i = 0; text.size() < kCopyLength; ++i) text += static_cast<wchar_t>(0x20 + (i * 7) % 0x5F);
+    return text;
+}
+
+// Words of Latin, Greek, Cyrillic, Hebrew, Arabic, Devanagari, Thai, CJK,
+// Hangul and symbols, each word a run of one script followed by a space.
+std::wstring MixedText()
+{
+    struct Script { unsigned first, count; };
+    static const Script scripts[] = {
+        {0x0041, 26}, {0x00C0, 64}, {0x0391, 25}, {0x0410, 64}, {0x05D0, 27}, {0x0627, 26},
+        {0x0915, 37}, {0x0E01, 46}, {0x4E00, 2000}, {0xAC00, 2000}, {0x2190, 100}, {0x3041, 80},
+    };
+    std::wstring text;
+    for (std::size_t word = 0; text.size() < kCopyLength; ++word) {
+        const Script& s = scripts[word % std::size(scripts)];
+        for (std::size_t i = 0; i < 6 && text.size() < kCopyLength; ++i)
+            text += static_cast<wchar_t>(s.first + (word * 13 + i * 7) % s.count);
+        if (text.size() < kCopyLength) text += L' ';
+    }
+    return text;
+}
+
+struct Figures {
+    std::vector<double> choose, copy;
+};
+
+// The box holds the text, in the "Unicode" form, all painted.
+void FillBox(fwMain& main, const std::wstring& text)
+{
+    main.obFormat[0]->SetValue(true);
+    main.CopyNotTyped = true;
+    main.tbCopy.SetText(text);
+    Runtime::DoEvents();
+}
+
+// With "--messages": the messages each step sends or posts, counted by
+// window and message, so that a slow step shows where its time goes.
+bool gCountMessages = false;
+std::map<std::pair<std::wstring, UINT>, int> gMessages;
+
+std::wstring WindowName(HWND wnd)
+{
+    if (Runtime::Control* control = Runtime::Control::FromHwnd(wnd)) return control->Name();
+    wchar_t name[64] = L"";
+    GetClassNameW(wnd, name, 64);
+    return name;
+}
+
+LRESULT CALLBACK CountSent(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+        ++gMessages[{WindowName(sent->hwnd), sent->message}];
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CountPosted(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        auto* posted = reinterpret_cast<MSG*>(lParam);
+        ++gMessages[{WindowName(posted->hwnd) + L" (posted)", posted->message}];
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void PrintMessages(const char* step, double ms)
+{
+    std::vector<std::pair<int, std::pair<std::wstring, UINT>>> counts;
+    int total = 0;
+    for (const auto& [key, n] : gMessages) counts.push_back({n, key}), total += n;
+    std::sort(counts.rbegin(), counts.rend());
+    std::printf("    %s: %.1f ms, %d messages", step, ms, total);
+    for (std::size_t i = 0; i < counts.size() && i < 8; ++i)
+        std::printf("%s %ls 0x%04X x%d", i ? "," : ":", counts[i].second.first.c_str(), counts[i].second.second,
+                    counts[i].first);
+    std::printf("\n");
+    gMessages.clear();
+}
+
+double Timed(const char* step, const std::function<void()>& work)
+{
+    HHOOK sent = nullptr, posted = nullptr;
+    if (gCountMessages) {
+        sent = SetWindowsHookExW(WH_CALLWNDPROC, CountSent, nullptr, GetCurrentThreadId());
+        posted = SetWindowsHookExW(WH_GETMESSAGE, CountPosted, nullptr, GetCurrentThreadId());
+    }
+    double start = NowMs();
+    work();
+    Runtime::DoEvents();
+    double ms = NowMs() - start;
+    if (gCountMessages) {
+        UnhookWindowsHookEx(sent);
+        UnhookWindowsHookEx(posted);
+        PrintMessages(step, ms);
+    }
+    return ms;
+}
+
+// Each form is chosen coming from the one before (the "Unicode" form from
+// "Picture (BMP)"), then copied; "SGML:" last, since choosing it writes the
+// selected character into the box.
+void Measure(fwMain& main, const std::wstring& text, std::vector<Figures>& figures)
+{
+    FillBox(main, text);
+    for (int format = 0; format < CharData::kOutputFormatCount; ++format) {
+        if (format == 0) main.obFormat[10]->SetValue(true), Runtime::DoEvents();
+        if (gCountMessages) std::printf("  form %d\n", format);
+        figures[format].choose.push_back(Timed("choose", [&] { main.obFormat[format]->SetValue(true); }));
+        figures[format].copy.push_back(Timed("copy", [&] { main.bbCopy.SetValue(true); }));
+    }
+}
+
+void Print(const char* what, const std::vector<Figures>& figures, bool& allWithin)
+{
+    std::printf("%s, %zu characters, median of %d runs (target %.0f ms each)\n", what, kCopyLength, kRuns,
+                kTargetMs);
+    for (int format = 0; format < CharData::kOutputFormatCount; ++format) {
+        const double choose = Bench::Median(figures[format].choose), copy = Bench::Median(figures[format].copy);
+        std::wstring_view caption = CharData::OutputFormatCaption(format);
+        std::string name(caption.begin(), caption.end());
+        const bool ok = choose <= kTargetMs && copy <= kTargetMs;
+        std::printf("  %-14s choose %8.1f ms   copy %8.1f ms   %s\n", name.c_str(), choose, copy, ok ? "ok" : "OVER");
+        allWithin = allWithin && ok;
+    }
+}
+
+} // namespace
+
+// Arguments: the number of runs; "--messages" to count each step's messages.
+int main(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--messages") gCountMessages = true;
+        else if (std::atoi(argv[i]) > 0) kRuns = std::atoi(argv[i]);
+    }
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    auto window = std::make_unique<fwMain>();
+    if (!window->Load()) {
+        std::printf("start-up refused\n");
+        return 1;
+    }
+    window->Show();
+    Runtime::DoEvents();
+    fwMain& main = *window;
+
+    bool allWithin = true;
+    const struct { const char* what; std::wstring text; } texts[] = {
+        {"ASCII", AsciiText()},
+        {"mixed scripts", MixedText()},
+    };
+    for (const auto& t : texts) {
+        std::vector<Figures> figures(CharData::kOutputFormatCount);
+        for (int run = 0; run < kRuns; ++run) Measure(main, t.text, figures);
+        Print(t.what, figures, allWithin);
+    }
+    window->Unload();
+    Runtime::DoEvents();
+    return allWithin ? 0 : 1;
+}
