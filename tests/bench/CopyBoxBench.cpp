@@ -21,6 +21,7 @@
 #include "mainwin/fwMain.h"
 #include "runtime/Pump.h"
 #include "tests/bench/BenchClock.h"
+#include "tests/bench/ShownMainWindow.h"
 #include "tests/bench/BenchSupport.h"
 
 namespace {
@@ -172,15 +173,11 @@ int main(int argc, char** argv)
         if (std::string(argv[i]) == "--messages") gCountMessages = true;
         else if (std::atoi(argv[i]) > 0) kRuns = std::atoi(argv[i]);
     }
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    auto window = std::make_unique<fwMain>();
-    if (!window->Load()) {
+    auto window = Bench::ShownMainWindow();
+    if (!window) {
         std::printf("start-up refused\n");
         return 1;
     }
-    window->Show();
-    Runtime::DoEvents();
     fwMain& main = *window;
 
     bool allWithin = true;

@@ -15,6 +15,8 @@
 #include "mainwin/fwMain.h"
 #include "runtime/Pump.h"
 #include "tests/bench/BenchClock.h"
+#include "tests/bench/BenchSupport.h"
+#include "tests/bench/ShownMainWindow.h"
 
 namespace {
 
@@ -23,27 +25,18 @@ constexpr double kSelectTargetMs = 2.0;
 constexpr int kPages = 200;
 constexpr int kSelections = 512;
 
+using Bench::Median;
 using Bench::NowMs;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
 int main()
 {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    auto window = std::make_unique<fwMain>();
-    if (!window->Load()) {
+    auto window = Bench::ShownMainWindow();
+    if (!window) {
         std::printf("start-up refused\n");
         return 1;
     }
-    window->Show();
-    Runtime::DoEvents();
     fwMain& main = *window;
     ++main.EventsBusy;
     main.chRange.SetValue(1);
