@@ -90,6 +90,12 @@ private:
 
 enum class Step { Done, Failed, Stopped };
 
+// What a fetch ends with when one of its steps did not get done.
+Fetched Unfinished(Step step)
+{
+    return step == Step::Stopped ? Fetched::Cancelled : Fetched::Failed;
+}
+
 // Waits until `event` is signalled, processing window messages meanwhile.
 // Stopped as soon as `stop` says so, Failed when the deadline passes first.
 // Once WM_QUIT was seen (posted again for the outer loop, it would wake every
@@ -232,14 +238,14 @@ public:
             exchange_->Begin();
             BOOL now = InternetQueryDataAvailable(request_.Get(), &exchange_->count, 0, 0);
             Step step = Finish(now);
-            if (step != Step::Done) return step == Step::Stopped ? Fetched::Cancelled : Fetched::Failed;
+            if (step != Step::Done) return Unfinished(step);
             if (!now) continue;
             if (exchange_->count == 0) break;
             DWORD wanted = std::min<DWORD>(exchange_->count, sizeof(exchange_->buffer));
             exchange_->count = 0;
             exchange_->Begin();
             step = Finish(InternetReadFile(request_.Get(), exchange_->buffer, wanted, &exchange_->count));
-            if (step != Step::Done) return step == Step::Stopped ? Fetched::Cancelled : Fetched::Failed;
+            if (step != Step::Done) return Unfinished(step);
             if (exchange_->count == 0) break;
             if (bytes.size() + exchange_->count > maxBytes) return Fetched::Failed;
             bytes.append(exchange_->buffer, exchange_->count);
@@ -303,7 +309,7 @@ Fetched Download(const std::string& address, std::size_t maxBytes, const std::fu
         if (!Crack(url, parts)) return Fetched::Failed;
         Request request(deadline, stop);
         Step sent = request.Send(internet.Get(), parts);
-        if (sent != Step::Done) return sent == Step::Stopped ? Fetched::Cancelled : Fetched::Failed;
+        if (sent != Step::Done) return Unfinished(sent);
         DWORD status = 0;
         if (!request.HeaderNumber(HTTP_QUERY_STATUS_CODE, status)) return Fetched::Failed;
         if (IsRedirect(status)) {
