@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "runtime/PropertyBag.h"
+#include "runtime/RuntimeError.h"
 
 namespace {
 
@@ -109,18 +110,20 @@ void LinkBox::ReadProperties(IPropertyBag* bag)
 
 void LinkBox::WriteProperties(IPropertyBag* bag) const
 {
-    using namespace Runtime;
-    WriteBagLong(bag, L"Alignment", alignment_);
-    WriteBagBool(bag, L"AutoSize", autoSize_);
-    WriteBagLong(bag, L"BackColor", static_cast<long>(BackColor()));
-    WriteBagText(bag, L"Caption", Caption());
-    WriteBagBool(bag, L"CaptionIsPath", captionIsPath_);
-    WriteBagBool(bag, L"Enabled", Enabled());
-    Variant font;
+    // Every key the bag takes is saved; a refused one is reported after.
+    Runtime::BagWriter out(bag);
+    out.Long(L"Alignment", alignment_);
+    out.Bool(L"AutoSize", autoSize_);
+    out.Long(L"BackColor", static_cast<long>(BackColor()));
+    out.Text(L"Caption", Caption());
+    out.Bool(L"CaptionIsPath", captionIsPath_);
+    out.Bool(L"Enabled", Enabled());
+    Runtime::Variant font;
     V_VT(font.Get()) = VT_DISPATCH;
     V_DISPATCH(font.Get()) = FontObject(Font()).Detach();
-    if (FAILED(bag->Write(L"Font", font.Get()))) Raise(ErrInvalidCall);
-    WriteBagLong(bag, L"ForeColor", static_cast<long>(ForeColor()));
-    WriteBagBool(bag, L"HotTracking", HotTracking());
-    WriteBagText(bag, L"Path", Path());
+    out.Value(L"Font", font.Get());
+    out.Long(L"ForeColor", static_cast<long>(ForeColor()));
+    out.Bool(L"HotTracking", HotTracking());
+    out.Text(L"Path", Path());
+    if (!out.AllStored()) Runtime::Raise(Runtime::ErrInvalidCall);
 }

@@ -505,21 +505,15 @@ void Latchet::ReadProperties(IPropertyBag* bag)
 
 void Latchet::WriteProperties(IPropertyBag* bag)
 {
-    using namespace Runtime;
-    // Each key on its own: a key that the bag refuses leaves the others saved.
-    auto save = [](auto write) {
-        try {
-            write();
-        } catch (const Runtime::Error&) {
-        }
-    };
-    save([&] { WriteBagLong(bag, L"CallOrder", callOrder_); });
-    save([&] { WriteBagBool(bag, L"Enabled", enabled_); });
-    save([&] { WriteBagText(bag, L"HookedObject", hookedName_); });
-    save([&] { WriteBagLong(bag, L"HotKeyCode", hotKeyCode_); });
-    save([&] { WriteBagBool(bag, L"HotKeyAlt", hotKeyAlt_); });
-    save([&] { WriteBagBool(bag, L"HotKeyCtrl", hotKeyCtrl_); });
-    save([&] { WriteBagBool(bag, L"HotKeyShift", hotKeyShift_); });
-    save([&] { WriteBagBool(bag, L"HotKeyWin", hotKeyWin_); });
-    save([&] { WriteBagText(bag, L"Messages", messages_); });
+    // A key that the bag refuses is passed over; the others are saved.
+    Runtime::BagWriter out(bag);
+    out.Long(L"CallOrder", callOrder_);
+    out.Bool(L"Enabled", enabled_);
+    out.Text(L"HookedObject", hookedName_);
+    out.Long(L"HotKeyCode", hotKeyCode_);
+    out.Bool(L"HotKeyAlt", hotKeyAlt_);
+    out.Bool(L"HotKeyCtrl", hotKeyCtrl_);
+    out.Bool(L"HotKeyShift", hotKeyShift_);
+    out.Bool(L"HotKeyWin", hotKeyWin_);
+    out.Text(L"Messages", messages_);
 }

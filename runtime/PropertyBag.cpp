@@ -1,17 +1,7 @@
 #include "runtime/PropertyBag.h"
 
-#include "runtime/RuntimeError.h"
 
 namespace Runtime {
-
-namespace {
-
-void WriteBagValue(IPropertyBag* bag, const wchar_t* name, VARIANT* value)
-{
-    if (FAILED(bag->Write(name, value))) Raise(ErrInvalidCall);
-}
-
-} // namespace
 
 void ReadBagValue(IPropertyBag* bag, const wchar_t* name, Variant& value)
 {
@@ -52,28 +42,33 @@ std::optional<bool> ReadBagBool(IPropertyBag* bag, const wchar_t* name)
     return V_BOOL(value.Get()) != VARIANT_FALSE;
 }
 
-void WriteBagText(IPropertyBag* bag, const wchar_t* name, const std::wstring& text)
+void BagWriter::Value(const wchar_t* name, VARIANT* value)
+{
+    if (FAILED(bag_->Write(name, value))) allStored_ = false;
+}
+
+void BagWriter::Text(const wchar_t* name, const std::wstring& text)
 {
     Variant value;
     V_VT(value.Get()) = VT_BSTR;
     V_BSTR(value.Get()) = AllocBstr(text);
-    WriteBagValue(bag, name, value.Get());
+    Value(name, value.Get());
 }
 
-void WriteBagLong(IPropertyBag* bag, const wchar_t* name, long number)
+void BagWriter::Long(const wchar_t* name, long number)
 {
     Variant value;
     V_VT(value.Get()) = VT_I4;
     V_I4(value.Get()) = number;
-    WriteBagValue(bag, name, value.Get());
+    Value(name, value.Get());
 }
 
-void WriteBagBool(IPropertyBag* bag, const wchar_t* name, bool flag)
+void BagWriter::Bool(const wchar_t* name, bool flag)
 {
     Variant value;
     V_VT(value.Get()) = VT_BOOL;
     V_BOOL(value.Get()) = flag ? VARIANT_TRUE : VARIANT_FALSE;
-    WriteBagValue(bag, name, value.Get());
+    Value(name, value.Get());
 }
 
 } // namespace Runtime

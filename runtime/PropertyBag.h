@@ -22,9 +22,23 @@ std::optional<std::wstring> ReadBagText(IPropertyBag* bag, const wchar_t* name);
 std::optional<long> ReadBagLong(IPropertyBag* bag, const wchar_t* name);
 std::optional<bool> ReadBagBool(IPropertyBag* bag, const wchar_t* name);
 
-// Stores a value under `name`; a failure of the bag is run-time error 5.
-void WriteBagText(IPropertyBag* bag, const wchar_t* name, const std::wstring& value);
-void WriteBagLong(IPropertyBag* bag, const wchar_t* name, long value);
-void WriteBagBool(IPropertyBag* bag, const wchar_t* name, bool value);
+// Stores values in the bag key by key. A key the bag refuses does not stop
+// the keys after it; `AllStored` then says whether any was refused, so a
+// control can report the failure after saving everything it could.
+class BagWriter {
+public:
+    explicit BagWriter(IPropertyBag* bag) : bag_(bag) {}
+
+    void Text(const wchar_t* name, const std::wstring& value);
+    void Long(const wchar_t* name, long value);
+    void Bool(const wchar_t* name, bool value);
+    void Value(const wchar_t* name, VARIANT* value);
+
+    bool AllStored() const { return allStored_; }
+
+private:
+    IPropertyBag* bag_;
+    bool allStored_ = true;
+};
 
 } // namespace Runtime

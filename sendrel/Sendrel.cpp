@@ -6,6 +6,7 @@
 #include "runtime/ComVariant.h"
 #include "runtime/OutArgument.h"
 #include "runtime/PropertyBag.h"
+#include "runtime/RuntimeError.h"
 #include "sendrel/CheckForUpdate.h"
 
 namespace {
@@ -137,10 +138,12 @@ void Sendrel::ReadProperties(IPropertyBag* bag)
 
 void Sendrel::WriteProperties(IPropertyBag* bag)
 {
-    using namespace Runtime;
-    WriteBagBool(bag, L"AutoCheck", toUpdate_.Enabled());
-    WriteBagText(bag, L"LocalPath", localPath_);
-    WriteBagText(bag, L"LocalVersion", localVersion_);
-    WriteBagText(bag, L"RemotePath", remotePath_);
-    WriteBagLong(bag, L"SaveStyle", saveStyle_);
+    // Every key the bag takes is saved; a refused one is reported after.
+    Runtime::BagWriter out(bag);
+    out.Bool(L"AutoCheck", toUpdate_.Enabled());
+    out.Text(L"LocalPath", localPath_);
+    out.Text(L"LocalVersion", localVersion_);
+    out.Text(L"RemotePath", remotePath_);
+    out.Long(L"SaveStyle", saveStyle_);
+    if (!out.AllStored()) Runtime::Raise(Runtime::ErrInvalidCall);
 }

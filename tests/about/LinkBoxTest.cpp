@@ -3,6 +3,7 @@
 #include "about/LinkBox.h"
 #include "about/ShellOpen.h"
 #include "runtime/Form.h"
+#include "runtime/RuntimeError.h"
 #include "tests/runtime/WaitFor.h"
 #include "tests/servers/ComTestObjects.h"
 
@@ -224,6 +225,24 @@ TEST_F(LinkBoxTest, PropertiesWrittenAllTenAndReadBack)
     EXPECT_EQ(other.tlLink.Font().Name, L"Tahoma");
     EXPECT_NEAR(other.tlLink.Font().Size, 12.0, 0.01);
     EXPECT_TRUE(other.tlLink.Font().Bold);
+}
+
+// A key the bag refuses is reported, after every other key is saved.
+TEST_F(LinkBoxTest, ARefusedKeyLeavesTheOthersSaved)
+{
+    link.SetPath(L"https://example.org/");
+    const std::vector<std::wstring> all{L"Alignment", L"AutoSize", L"BackColor", L"Caption", L"CaptionIsPath",
+                                        L"Enabled", L"Font", L"ForeColor", L"HotTracking", L"Path"};
+    for (const std::wstring& refused : {std::wstring(L"Alignment"), std::wstring(L"Font")}) {
+        SCOPED_TRACE(std::string(refused.begin(), refused.end()));
+        TestSupport::PropertyBagStub bag;
+        bag.refusedKeys = {refused};
+        EXPECT_THROW(link.WriteProperties(&bag), Runtime::Error);
+        std::vector<std::wstring> expected;
+        for (const std::wstring& key : all)
+            if (key != refused) expected.push_back(key);
+        EXPECT_EQ(bag.Keys(), expected);
+    }
 }
 
 TEST_F(LinkBoxTest, MissingOrUnreadableKeysGiveTheDefaults)

@@ -277,6 +277,21 @@ TEST_F(SendrelServer, ABagWithMissingOrUnreadableKeysLosesNothingElse)
     PropertyBagStub refusing;
     refusing.failWrites = true;
     EXPECT_TRUE(FAILED(persist->Save(&refusing, TRUE, TRUE)));
+
+    // A bag that refuses one key still gets every other key, and the host
+    // is told of the failure.
+    for (const wchar_t* refused : {L"AutoCheck", L"LocalVersion"}) {
+        PropertyBagStub partial;
+        partial.refusedKeys = {refused};
+        EXPECT_TRUE(FAILED(persist->Save(&partial, TRUE, TRUE)));
+        std::vector<std::wstring> expected;
+        for (const wchar_t* key : {L"AutoCheck", L"LocalPath", L"LocalVersion", L"RemotePath", L"SaveStyle"})
+            if (std::wstring(key) != refused) expected.push_back(key);
+        EXPECT_EQ(partial.Keys(), expected);
+        const VARIANT* style = partial.Find(L"SaveStyle");
+        ASSERT_NE(style, nullptr);
+        EXPECT_EQ(TextOf(*style), L"1");
+    }
 }
 
 TEST_F(SendrelServer, CheckWithoutAnAddressIsNotPossible)
