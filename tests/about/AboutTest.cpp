@@ -323,6 +323,44 @@ TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)
     }
 }
 
+// The loads of the update server in this process, counted by letting go of
+// each one and loading it back (only while none of its objects lives).
+int ServerLoads()
+{
+    int loads = 0;
+    std::wstring path;
+    for (HMODULE server; (server = GetModuleHandleW(fwAbout::UpdateServerFile)) != nullptr; ++loads) {
+        wchar_t name[MAX_PATH];
+        path.assign(name, GetModuleFileNameW(server, name, MAX_PATH));
+        if (!FreeLibrary(server)) break;
+    }
+    for (int i = 0; i < loads; ++i) LoadLibraryW(path.c_str());
+    return loads;
+}
+
+// Closing the window leaves no load of the update server behind once the
+// control has let go; a window opened afterwards loads it afresh and checks.
+TEST_F(AboutWindow, ClosingLeavesNoLoadOfTheUpdateServer)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        form->Unload();
+        const int before = ServerLoads();
+        Reopen();
+        ASSERT_TRUE(form->ucUpdate.FromOwnServer());
+        form->bbClose.SetValue(true);
+        EXPECT_FALSE(form->Loaded());
+        EXPECT_EQ(ServerLoads(), before);
+        Reopen();
+        server.Serve(Reply::Body, "Version=9.5;Size=100;");
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+        EXPECT_EQ(form->tlUpdate.Caption(), L"Version 9.5\r\nis now available\r\nto download.");
+    }
+}
+
 TEST_F(AboutWindow, CloseButtonUnloadsAndReleasesTheControl)
 {
     form->bbClose.SetValue(true);
