@@ -27,6 +27,20 @@ protected:
         ASSERT_TRUE(form->Load());
         form->Show();
     }
+    // Runs a check against `server` that the user ends by pressing Esc when
+    // half the reply is out; the rest waits until the window is gone.
+    void CheckClosedMidway(HttpTestServer& server)
+    {
+        HWND window = form->hWnd();
+        server.Midway = [this, window] {
+            PostMessageW(form->bbUpdate.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+            for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 10000;)
+                SwitchToThread();
+        };
+        server.Serve(Reply::Halves, "Version=9.5;Size=100;");
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+    }
     std::wstring ControlText(const wchar_t* name)
     {
         Runtime::Variant value;
@@ -220,17 +234,8 @@ TEST_F(AboutWindow, ClosingDuringTheCheckEndsItAndReleasesTheControl)
 {
     HttpTestServer server;
     ASSERT_TRUE(server.Listening());
-    HWND window = form->hWnd();
-    // Half the reply is out when the user presses Esc; the rest waits until the window is gone.
-    server.Midway = [&] {
-        PostMessageW(form->bbUpdate.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
-        for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 10000;)
-            SwitchToThread();
-    };
-    server.Serve(Reply::Halves, "Version=9.5;Size=100;");
-    form->ucUpdate.PutText(L"RemotePath", server.Url());
     form->tlUpdate.SetCaption(L"before");
-    form->bbUpdate_Click();
+    CheckClosedMidway(server);
     EXPECT_FALSE(form->Loaded());
     EXPECT_FALSE(form->ucUpdate.Created());
     EXPECT_EQ(form->tlUpdate.Caption(), L"before") << "a cancelled check leaves the result as it was";
@@ -338,19 +343,24 @@ int ServerLoads()
     return loads;
 }
 
-// Closing the window leaves no load of the update server behind once the
+// Closing the window, idle or during a check (which returns from inside the
+// control's call), leaves no load of the update server behind once the
 // control has let go; a window opened afterwards loads it afresh and checks.
 TEST_F(AboutWindow, ClosingLeavesNoLoadOfTheUpdateServer)
 {
     HttpTestServer server;
     ASSERT_TRUE(server.Listening());
-    for (int round = 1; round <= 2; ++round) {
-        SCOPED_TRACE(round);
+    for (bool duringCheck : {false, true, false}) {
+        SCOPED_TRACE(duringCheck ? "during a check" : "idle");
         form->Unload();
         const int before = ServerLoads();
         Reopen();
         ASSERT_TRUE(form->ucUpdate.FromOwnServer());
-        form->bbClose.SetValue(true);
+        if (duringCheck) {
+            CheckClosedMidway(server);
+        } else {
+            form->bbClose.SetValue(true);
+        }
         EXPECT_FALSE(form->Loaded());
         EXPECT_EQ(ServerLoads(), before);
         Reopen();
