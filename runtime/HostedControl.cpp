@@ -1,6 +1,7 @@
 #include "runtime/HostedControl.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace Runtime {
 
@@ -17,6 +18,39 @@ std::wstring ProgramFolder()
     path.resize(length);
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+bool CanUnload(HMODULE server)
+{
+    auto canUnload = reinterpret_cast<EntryCanUnload>(GetProcAddress(server, "DllCanUnloadNow"));
+    return canUnload && canUnload() == S_OK;
+}
+
+// The loads of servers whose control was let go while something of theirs
+// was still alive: closed from inside one of the control's own calls (a
+// check that processes window messages), or with an object still held.
+std::vector<HMODULE>& ServersWaiting()
+{
+    static std::vector<HMODULE> servers;
+    return servers;
+}
+
+// Lets go of each waiting load whose server says it can go now, with no
+// object of it alive: a call into a control holds the control until it
+// returns (Call does, and a control whose call processes window messages
+// holds itself), so a server says no while code of it can still run.
+void FreeServersThatCanGo()
+{
+    std::vector<HMODULE>& servers = ServersWaiting();
+    for (auto it = servers.begin(); it != servers.end();) {
+        if (CanUnload(*it)) {
+            HMODULE server = *it;
+            it = servers.erase(it);
+            FreeLibrary(server);
+        } else {
+            ++it;
+        }
+    }
 }
 
 } // namespace
@@ -145,10 +179,15 @@ HRESULT HostedControl::Call(const wchar_t* name, std::vector<VARIANT> args, Vari
     std::reverse(args.begin(), args.end()); // dispatch takes the last argument first
     DISPPARAMS params{args.data(), nullptr, static_cast<UINT>(args.size()), 0};
     EXCEPINFO excep{};
-    // Held for the call: the host may let go of the control while it runs.
-    ComPtr<IDispatch> object = object_;
-    HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.Put(), &excep,
-                                nullptr);
+    HRESULT hr;
+    {
+        // Held for the call: the host may let go of the control while it runs.
+        ComPtr<IDispatch> object = object_;
+        hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.Put(), &excep,
+                            nullptr);
+    }
+    // A server whose control was let go during the call may go now.
+    FreeServersThatCanGo();
     SysFreeString(excep.bstrSource);
     SysFreeString(excep.bstrDescription);
     SysFreeString(excep.bstrHelpFile);
@@ -173,11 +212,13 @@ void HostedControl::Close()
         site_ = nullptr;
     }
     if (server_) {
-        // The server goes only when nothing of it is alive any more.
-        auto canUnload = reinterpret_cast<EntryCanUnload>(GetProcAddress(server_, "DllCanUnloadNow"));
-        if (canUnload && canUnload() == S_OK) FreeLibrary(server_);
+        // The server goes only when nothing of it is alive any more; until
+        // then its load waits, and goes when the call that holds it returns
+        // or at a later close.
+        ServersWaiting().push_back(server_);
         server_ = nullptr;
     }
+    FreeServersThatCanGo();
     if (oleStarted_) {
         OleUninitialize();
         oleStarted_ = false;

@@ -51,7 +51,9 @@ public:
     // Calls a method by name; `args` in order (first argument first).
     HRESULT Call(const wchar_t* name, std::vector<VARIANT> args, Variant& result);
 
-    // Deactivates the control, disconnects its events and lets go of it.
+    // Deactivates the control, disconnects its events and lets go of it and
+    // of its server file. A server still in use (closed from inside one of
+    // the control's own calls) goes once that call has returned.
     void Close();
 
 private:

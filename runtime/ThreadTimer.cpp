@@ -6,12 +6,14 @@ namespace Runtime {
 
 namespace {
 
-// The running timers of this thread by their system timer id.
-std::map<UINT_PTR, ThreadTimer*>& Running()
-{
-    thread_local std::map<UINT_PTR, ThreadTimer*> timers;
-    return timers;
-}
+using Timers = std::map<UINT_PTR, ThreadTimer*>;
+
+// The running timers of this thread by their system timer id; made with the
+// thread's first timer and gone with its last. A thread-local object with a
+// destructor would make the runtime hold the module that defines it until
+// the thread ends, so a control server built with this could never be
+// unloaded: the thread keeps a plain pointer instead.
+thread_local Timers* t_running = nullptr;
 
 } // namespace
 
@@ -19,21 +21,26 @@ void ThreadTimer::SetEnabled(bool enabled)
 {
     if (enabled == enabled_) return;
     if (enabled) {
+        if (!t_running) t_running = new Timers();
         id_ = SetTimer(nullptr, 0, interval_, TimerProc);
-        if (id_ == 0) return;
-        Running()[id_] = this;
+        if (id_ != 0) (*t_running)[id_] = this;
     } else {
         KillTimer(nullptr, id_);
-        Running().erase(id_);
+        if (t_running) t_running->erase(id_);
         id_ = 0;
     }
-    enabled_ = enabled;
+    if (t_running && t_running->empty()) {
+        delete t_running;
+        t_running = nullptr;
+    }
+    enabled_ = id_ != 0;
 }
 
 void CALLBACK ThreadTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
 {
-    auto it = Running().find(id);
-    if (it == Running().end()) return;
+    if (!t_running) return;
+    auto it = t_running->find(id);
+    if (it == t_running->end()) return;
     // The owner may go away during its tick: call a copy. No exception
     // leaves a timer callback; the next tick runs normally.
     std::function<void()> tick = it->second->tick_;

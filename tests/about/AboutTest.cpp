@@ -27,6 +27,20 @@ protected:
         ASSERT_TRUE(form->Load());
         form->Show();
     }
+    // Runs a check against `server` that the user ends by pressing Esc when
+    // half the reply is out; the rest waits until the window is gone.
+    void CheckClosedMidway(HttpTestServer& server)
+    {
+        HWND window = form->hWnd();
+        server.Midway = [this, window] {
+            PostMessageW(form->bbUpdate.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+            for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 10000;)
+                SwitchToThread();
+        };
+        server.Serve(Reply::Halves, "Version=9.5;Size=100;");
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+    }
     std::wstring ControlText(const wchar_t* name)
     {
         Runtime::Variant value;
@@ -220,17 +234,8 @@ TEST_F(AboutWindow, ClosingDuringTheCheckEndsItAndReleasesTheControl)
 {
     HttpTestServer server;
     ASSERT_TRUE(server.Listening());
-    HWND window = form->hWnd();
-    // Half the reply is out when the user presses Esc; the rest waits until the window is gone.
-    server.Midway = [&] {
-        PostMessageW(form->bbUpdate.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
-        for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 10000;)
-            SwitchToThread();
-    };
-    server.Serve(Reply::Halves, "Version=9.5;Size=100;");
-    form->ucUpdate.PutText(L"RemotePath", server.Url());
     form->tlUpdate.SetCaption(L"before");
-    form->bbUpdate_Click();
+    CheckClosedMidway(server);
     EXPECT_FALSE(form->Loaded());
     EXPECT_FALSE(form->ucUpdate.Created());
     EXPECT_EQ(form->tlUpdate.Caption(), L"before") << "a cancelled check leaves the result as it was";
@@ -320,6 +325,49 @@ TEST_F(AboutWindow, EscClosesTheWindowFromAnyControl)
                                           : form->pbTable.hWnd();
         PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
         EXPECT_TRUE(TestWait::PumpUntil([&] { return !form->Loaded(); }));
+    }
+}
+
+// The loads of the update server in this process, counted by letting go of
+// each one and loading it back (only while none of its objects lives).
+int ServerLoads()
+{
+    int loads = 0;
+    std::wstring path;
+    for (HMODULE server; (server = GetModuleHandleW(fwAbout::UpdateServerFile)) != nullptr; ++loads) {
+        wchar_t name[MAX_PATH];
+        path.assign(name, GetModuleFileNameW(server, name, MAX_PATH));
+        if (!FreeLibrary(server)) break;
+    }
+    for (int i = 0; i < loads; ++i) LoadLibraryW(path.c_str());
+    return loads;
+}
+
+// Closing the window, idle or during a check (which returns from inside the
+// control's call), leaves no load of the update server behind once the
+// control has let go; a window opened afterwards loads it afresh and checks.
+TEST_F(AboutWindow, ClosingLeavesNoLoadOfTheUpdateServer)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    for (bool duringCheck : {false, true, false}) {
+        SCOPED_TRACE(duringCheck ? "during a check" : "idle");
+        form->Unload();
+        const int before = ServerLoads();
+        Reopen();
+        ASSERT_TRUE(form->ucUpdate.FromOwnServer());
+        if (duringCheck) {
+            CheckClosedMidway(server);
+        } else {
+            form->bbClose.SetValue(true);
+        }
+        EXPECT_FALSE(form->Loaded());
+        EXPECT_EQ(ServerLoads(), before);
+        Reopen();
+        server.Serve(Reply::Body, "Version=9.5;Size=100;");
+        form->ucUpdate.PutText(L"RemotePath", server.Url());
+        form->bbUpdate_Click();
+        EXPECT_EQ(form->tlUpdate.Caption(), L"Version 9.5\r\nis now available\r\nto download.");
     }
 }
 
