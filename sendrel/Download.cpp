@@ -4,7 +4,7 @@
 #include <wininet.h>
 
 #include <algorithm>
-#include <atomic>
+#include <mutex>
 
 #include "runtime/ComServer.h"
 #include "runtime/Pump.h"
@@ -19,7 +19,9 @@ unsigned g_timeLimit = kTimeLimitMs;
 // What one request shares with the library's status callback, which runs on
 // the library's threads. The request's steps complete into it: the library
 // writes the counts and the buffer when a step finishes later, so they live
-// here and not on the caller's stack.
+// here and not on the caller's stack. The callback's completion and the
+// request's question whether a step still runs take one lock, so the
+// request never frees the exchange while a completion is still signalling.
 class Exchange {
 public:
     Exchange() : done_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
@@ -29,31 +31,46 @@ public:
     DWORD_PTR Context() noexcept { return reinterpret_cast<DWORD_PTR>(this); }
     // Signalled when a step that went on in the background is over.
     HANDLE Done() const noexcept { return done_.Get(); }
-    void Completed(DWORD_PTR result) noexcept
+    void Completed(DWORD_PTR result)
     {
+        std::lock_guard<std::mutex> hold(lock_);
         result_ = result;
         pending_ = false;
         SetEvent(done_.Get());
     }
-    bool Succeeded() const noexcept { return result_ != 0; }
-    // Before a step that may go on in the background.
-    void Begin() noexcept
+    bool Succeeded()
     {
+        std::lock_guard<std::mutex> hold(lock_);
+        return result_ != 0;
+    }
+    // Before a step that may go on in the background.
+    void Begin()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
         ResetEvent(done_.Get());
         pending_ = true;
     }
     // The step finished at once.
-    void Ended() noexcept { pending_ = false; }
+    void Ended()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        pending_ = false;
+    }
     // Whether a step goes on in the background now.
-    bool Pending() const noexcept { return pending_; }
+    bool Pending()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        return pending_;
+    }
 
     char buffer[2048] = {};
     DWORD count = 0;
 
 private:
     Runtime::ScopedHandle done_;
-    std::atomic<DWORD_PTR> result_{0};
-    std::atomic<bool> pending_{false};
+    std::mutex lock_;
+    DWORD_PTR result_ = 0;
+    bool pending_ = false;
 };
 
 void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD)
