@@ -54,6 +54,15 @@ CHARFORMAT2W EmptyFormat()
     return cf;
 }
 
+// The format that sets the text colour alone.
+CHARFORMAT2W ColorFormat(OleColor color)
+{
+    CHARFORMAT2W cf = EmptyFormat();
+    cf.dwMask = CFM_COLOR;
+    cf.crTextColor = ResolveColor(color);
+    return cf;
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(Form* form, Control* container, std::wstring name, int index)
@@ -165,11 +174,25 @@ std::string RichTextBox::TextRTF() const
 
 void RichTextBox::SetTextRTF(const std::string& rtf)
 {
+    ProgramChange([&] { ReplaceContent(rtf); });
+}
+
+void RichTextBox::SetTextRTF(const std::string& rtf, const FontSpec& font)
+{
     ProgramChange([&] {
-        // The default format first: text the RTF does not format takes the box's font.
-        ApplyFont();
-        StreamIn(rtf, SF_RTF);
+        Control::SetFont(font);
+        ReplaceContent(rtf);
     });
+}
+
+void RichTextBox::ReplaceContent(const std::string& rtf)
+{
+    // The old text goes first, so that only the empty box takes the font;
+    // the format of its last paragraph mark stays, as a stream would keep it.
+    SetWindowTextW(hWnd(), L"");
+    // The default format next: text the RTF does not format takes the box's font.
+    ApplyFont();
+    StreamIn(rtf, SF_RTF);
 }
 
 std::string RichTextBox::SelRTF() const
@@ -301,9 +324,7 @@ OleColor RichTextBox::SelColor() const
 void RichTextBox::SetSelColor(OleColor color)
 {
     if (!hWnd()) return;
-    CHARFORMAT2W cf = EmptyFormat();
-    cf.dwMask = CFM_COLOR;
-    cf.crTextColor = ResolveColor(color);
+    CHARFORMAT2W cf = ColorFormat(color);
     FormatSelection(cf);
 }
 
@@ -319,6 +340,21 @@ void RichTextBox::SetFont(const FontSpec& font)
     Control::SetFont(font);
     ApplyFont();
     --quiet_;
+}
+
+void RichTextBox::SetTextColor(OleColor color)
+{
+    if (!hWnd()) return;
+    CHARFORMAT2W cf = ColorFormat(color);
+    ++quiet_;
+    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    --quiet_;
+}
+
+void RichTextBox::SetWordWrap(bool wrap)
+{
+    // A line width of 1 is the control's "no wrapping"; 0 wraps at the window's width.
+    if (hWnd()) SendMessageW(hWnd(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
 }
 
 void RichTextBox::SetBackColor(OleColor color)
