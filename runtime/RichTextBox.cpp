@@ -174,22 +174,22 @@ std::string RichTextBox::TextRTF() const
 
 void RichTextBox::SetTextRTF(const std::string& rtf)
 {
-    ProgramChange([&] { ReplaceContent(rtf); });
+    ProgramChange([&] { ReplaceContent(rtf, nullptr); });
 }
 
 void RichTextBox::SetTextRTF(const std::string& rtf, const FontSpec& font)
 {
-    ProgramChange([&] {
-        Control::SetFont(font);
-        ReplaceContent(rtf);
-    });
+    if (!hWnd()) return SetFont(font);
+    ProgramChange([&] { ReplaceContent(rtf, &font); });
 }
 
-void RichTextBox::ReplaceContent(const std::string& rtf)
+void RichTextBox::ReplaceContent(const std::string& rtf, const FontSpec* font)
 {
-    // The old text goes first, so that only the empty box takes the font;
-    // the format of its last paragraph mark stays, as a stream would keep it.
+    // The old text goes first, so that only the empty box takes the font
+    // (the window's font message formats all of the text); the format of
+    // its last paragraph mark stays, as a stream would keep it.
     SetWindowTextW(hWnd(), L"");
+    if (font) Control::SetFont(*font);
     // The default format next: text the RTF does not format takes the box's font.
     ApplyFont();
     StreamIn(rtf, SF_RTF);

@@ -90,8 +90,9 @@ private:
     void ApplyFont();
     std::string StreamOut(unsigned long format) const;
     void StreamIn(const std::string& data, unsigned long format);
-    // The content replaced by `rtf` in the box's font (no Change of its own).
-    void ReplaceContent(const std::string& rtf);
+    // The content replaced by `rtf` in the box's font, which becomes `font`
+    // first when given (no Change of its own).
+    void ReplaceContent(const std::string& rtf, const FontSpec* font);
     // Runs a change made by the program: the control's own notifications
     // are held back, and Change is raised once when the content differs.
     template <typename F>

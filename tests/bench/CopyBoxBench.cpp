@@ -180,8 +180,10 @@ void MeasureRtfSteps(fwMain& main, const char* what, const std::wstring& text)
     std::vector<Step> steps = {
         {"RTF form of the text", [&] { (void)main.FormatCopyText(); }, {}},
         {"SetTextRTF (form)", [&] { box.SetTextRTF(form); }, {}},
+        {"SetTextRTF (form, in a font)", [&] { box.SetTextRTF(form, box.Font()); }, {}},
         {"stream in alone (form)", [&] { StreamInOnly(box.hWnd(), form); }, {}},
         {"SetFont (all text)", [&] { box.SetFont(box.Font()); }, {}},
+        {"SetTextColor (all text)", [&] { box.SetTextColor(0x0000FF); }, {}},
         {"Text", [&] { read = box.Text(); }, {}},
         {"TextRTF (stream out)", [&] { rtf = box.TextRTF(); }, {}},
         {"SetTextRTF (its RTF)", [&] { box.SetTextRTF(rtf); }, {}},
