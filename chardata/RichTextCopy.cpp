@@ -21,10 +21,20 @@ RichTextStyle StyleOf(const Runtime::FontSpec& font)
     return style;
 }
 
+// Wine's box writes ASCII as it is, and only a character outside ASCII
+// as a look-alike.
+bool AllAscii(const std::wstring& text)
+{
+    for (wchar_t c : text)
+        if (static_cast<unsigned>(c) >= 0x80) return false;
+    return true;
+}
+
 } // namespace
 
-ClipboardResult CopyPreviewRTF(Runtime::RichTextBox& tbRTF, const Runtime::FontSpec& viewFont,
-                               Runtime::OleColor foreColor, const ClipboardWait& wait)
+ClipboardResult CopyPreviewRTF(Runtime::RichTextBox& tbRTF, const std::string& rtfForm,
+                               const Runtime::FontSpec& viewFont, Runtime::OleColor foreColor,
+                               const ClipboardWait& wait)
 {
     Runtime::FontSpec font = tbRTF.Font();
     font.Size = viewFont.Size;
@@ -33,18 +43,23 @@ ClipboardResult CopyPreviewRTF(Runtime::RichTextBox& tbRTF, const Runtime::FontS
     font.Italic = viewFont.Italic;
     font.Strikethrough = viewFont.Strikethrough;
     font.Underline = viewFont.Underline;
-    tbRTF.SetFont(font);
+    tbRTF.SetTextRTF(rtfForm, font);
 
     const std::string table = ColorTableText(Runtime::ResolveColor(foreColor));
     const std::wstring text = tbRTF.Text();
     std::string rtf = InsertColorTable(tbRTF.TextRTF(), table);
-    tbRTF.SetTextRTF(rtf);
-    if (tbRTF.Text() != text) {
-        // The box wrote characters outside its code page as look-alikes
-        // (Wine's RichEdit turns U+FF21 into "A"): the document is written
-        // here instead, every character as a Unicode escape.
-        rtf = InsertColorTable(RichTextDocument(StyleOf(font), text), table);
+    if (AllAscii(text)) {
+        // The rich text reads back as the text: the box only takes the colour.
+        tbRTF.SetTextColor(foreColor);
+    } else {
         tbRTF.SetTextRTF(rtf);
+        if (tbRTF.Text() != text) {
+            // The box wrote characters outside its code page as look-alikes
+            // (Wine's RichEdit turns U+FF21 into "A"): the document is written
+            // here instead, every character as a Unicode escape.
+            rtf = InsertColorTable(RichTextDocument(StyleOf(font), text), table);
+            tbRTF.SetTextRTF(rtf);
+        }
     }
     return SetClipboardText(rtf, Runtime::Clipboard::FormatRTF, wait);
 }

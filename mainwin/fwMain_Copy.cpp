@@ -112,8 +112,7 @@ void fwMain::bbCopy_Click()
         break;
     }
     case OutputFormat::RTF:
-        RtfBox().SetTextRTF(FormatCopyText());
-        CharData::CopyPreviewRTF(tbRTF, pbView.Font(), tlView.ForeColor(), wait);
+        CharData::CopyPreviewRTF(RtfBox(), FormatCopyText(), pbView.Font(), tlView.ForeColor(), wait);
         break;
     case OutputFormat::Picture:
         CharData::CopyPicture(pbCopy, tbCopy.Text(), wait);
@@ -178,6 +177,7 @@ Runtime::RichTextBox& fwMain::RtfBox()
     if (!tbRTF.hWnd()) {
         tbRTF.SetVisible(false);
         tbRTF.Create(-200, -200, 100, 50);
+        tbRTF.SetWordWrap(false); // nobody reads its lines
     }
     return tbRTF;
 }

@@ -22,8 +22,8 @@ void fwMain::CopyCurrentChar()
         CharData::SetClipboardText(std::wstring(1, static_cast<wchar_t>(code)), wait);
         break;
     case CharData::OutputFormat::RTF: {
-        RtfBox().SetTextRTF(CharData::FormatChar(code, context));
-        CharData::CopyPreviewRTF(tbRTF, pbView.Font(), tlView.ForeColor(), wait);
+        CharData::CopyPreviewRTF(RtfBox(), CharData::FormatChar(code, context), pbView.Font(), tlView.ForeColor(),
+                                 wait);
         break;
     }
     case CharData::OutputFormat::CharName:

@@ -54,6 +54,15 @@ CHARFORMAT2W EmptyFormat()
     return cf;
 }
 
+// The format that sets the text colour alone.
+CHARFORMAT2W ColorFormat(OleColor color)
+{
+    CHARFORMAT2W cf = EmptyFormat();
+    cf.dwMask = CFM_COLOR;
+    cf.crTextColor = ResolveColor(color);
+    return cf;
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(Form* form, Control* container, std::wstring name, int index)
@@ -165,11 +174,25 @@ std::string RichTextBox::TextRTF() const
 
 void RichTextBox::SetTextRTF(const std::string& rtf)
 {
-    ProgramChange([&] {
-        // The default format first: text the RTF does not format takes the box's font.
-        ApplyFont();
-        StreamIn(rtf, SF_RTF);
-    });
+    ProgramChange([&] { ReplaceContent(rtf, nullptr); });
+}
+
+void RichTextBox::SetTextRTF(const std::string& rtf, const FontSpec& font)
+{
+    if (!hWnd()) return SetFont(font);
+    ProgramChange([&] { ReplaceContent(rtf, &font); });
+}
+
+void RichTextBox::ReplaceContent(const std::string& rtf, const FontSpec* font)
+{
+    // The old text goes first, so that only the empty box takes the font
+    // (the window's font message formats all of the text); the format of
+    // its last paragraph mark stays, as a stream would keep it.
+    SetWindowTextW(hWnd(), L"");
+    if (font) Control::SetFont(*font);
+    // The default format next: text the RTF does not format takes the box's font.
+    ApplyFont();
+    StreamIn(rtf, SF_RTF);
 }
 
 std::string RichTextBox::SelRTF() const
@@ -301,9 +324,7 @@ OleColor RichTextBox::SelColor() const
 void RichTextBox::SetSelColor(OleColor color)
 {
     if (!hWnd()) return;
-    CHARFORMAT2W cf = EmptyFormat();
-    cf.dwMask = CFM_COLOR;
-    cf.crTextColor = ResolveColor(color);
+    CHARFORMAT2W cf = ColorFormat(color);
     FormatSelection(cf);
 }
 
@@ -319,6 +340,21 @@ void RichTextBox::SetFont(const FontSpec& font)
     Control::SetFont(font);
     ApplyFont();
     --quiet_;
+}
+
+void RichTextBox::SetTextColor(OleColor color)
+{
+    if (!hWnd()) return;
+    CHARFORMAT2W cf = ColorFormat(color);
+    ++quiet_;
+    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    --quiet_;
+}
+
+void RichTextBox::SetWordWrap(bool wrap)
+{
+    // A line width of 1 is the control's "no wrapping"; 0 wraps at the window's width.
+    if (hWnd()) SendMessageW(hWnd(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
 }
 
 void RichTextBox::SetBackColor(OleColor color)

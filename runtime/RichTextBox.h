@@ -28,6 +28,9 @@ public:
     // The whole content as RTF. Text that is not RTF is taken as plain text.
     std::string TextRTF() const;
     void SetTextRTF(const std::string& rtf);
+    // The box's font becomes `font` and then its content `rtf`: one pass
+    // over the text, where SetFont after SetTextRTF would format it twice.
+    void SetTextRTF(const std::string& rtf, const FontSpec& font);
     // The selection as RTF; setting it replaces the selection.
     std::string SelRTF() const;
     void SetSelRTF(const std::string& rtf);
@@ -63,6 +66,12 @@ public:
 
     // The font of the whole text (and the default for new text).
     void SetFont(const FontSpec& font) override;
+    // The colour of the whole text; no Change, as for formatting the selection.
+    void SetTextColor(OleColor color);
+    // Whether lines wrap at the box's width (they do at first). A box that
+    // only carries rich text is faster without: Wine's control lays out
+    // every line of a long word again at each change.
+    void SetWordWrap(bool wrap);
     void SetBackColor(OleColor color) override;
 
     std::function<void()> Change;
@@ -81,6 +90,9 @@ private:
     void ApplyFont();
     std::string StreamOut(unsigned long format) const;
     void StreamIn(const std::string& data, unsigned long format);
+    // The content replaced by `rtf` in the box's font, which becomes `font`
+    // first when given (no Change of its own).
+    void ReplaceContent(const std::string& rtf, const FontSpec* font);
     // Runs a change made by the program: the control's own notifications
     // are held back, and Change is raised once when the content differs.
     template <typename F>

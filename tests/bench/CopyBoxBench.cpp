@@ -2,8 +2,9 @@
 // of the twelve output forms (its option button, with the preview it
 // rebuilds and the repaint it causes) and Copy in each form (the Copy
 // button, the clipboard write and the repaint), for a text of ASCII and
-// one of mixed scripts. Prints each figure beside the 500 ms target. Run
-// under Wine:
+// one of mixed scripts. Prints each figure beside the 500 ms target, then
+// the steps of the RTF copy one by one (what each pass through the hidden
+// rich text box costs). Run under Wine:
 //   build/win/wine-emulator build/win/tests/bench/copybox_bench.exe
 #include <windows.h>
 #include <commctrl.h>
@@ -12,52 +13,32 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
+#include <richedit.h>
+
+#include "chardata/ClipboardWriter.h"
 #include "chardata/OutputForms.h"
+#include "chardata/RichTextCopy.h"
+#include "chardata/RichTextDocument.h"
+#include "runtime/Clipboard.h"
 #include "mainwin/fwMain.h"
 #include "runtime/Pump.h"
 #include "tests/bench/BenchClock.h"
 #include "tests/bench/ShownMainWindow.h"
 #include "tests/bench/BenchSupport.h"
+#include "tests/support/LongCopyTexts.h"
 
 namespace {
 
 constexpr double kTargetMs = 500.0;
-constexpr std::size_t kCopyLength = 30000;
+constexpr std::size_t kCopyLength = TestSupport::kLongCopyLength;
 constexpr int kDefaultRuns = 3;
 int kRuns = kDefaultRuns;
 
 using Bench::NowMs;
-
-std::wstring AsciiText()
-{
-    std::wstring text;
-    for (std::size_t i = 0; text.size() < kCopyLength; ++i) text += static_cast<wchar_t>(0x20 + (i * 7) % 0x5F);
-    return text;
-}
-
-// Words of Latin, Greek, Cyrillic, Hebrew, Arabic, Devanagari, Thai, CJK,
-// Hangul and symbols, each word a run of one script followed by a space.
-std::wstring MixedText()
-{
-    struct Script { unsigned first, count; };
-    static const Script scripts[] = {
-        {0x0041, 26}, {0x00C0, 64}, {0x0391, 25}, {0x0410, 64}, {0x05D0, 27}, {0x0627, 26},
-        {0x0915, 37}, {0x0E01, 46}, {0x4E00, 2000}, {0xAC00, 2000}, {0x2190, 100}, {0x3041, 80},
-    };
-    std::wstring text;
-    for (std::size_t word = 0; text.size() < kCopyLength; ++word) {
-        const Script& s = scripts[word % std::size(scripts)];
-        for (std::size_t i = 0; i < 6 && text.size() < kCopyLength; ++i)
-            text += static_cast<wchar_t>(s.first + (word * 13 + i * 7) % s.count);
-        if (text.size() < kCopyLength) text += L' ';
-    }
-    return text;
-}
 
 struct Figures {
     std::vector<double> choose, copy;
@@ -164,6 +145,62 @@ void Print(const char* what, const std::vector<Figures>& figures, bool& allWithi
     }
 }
 
+// The rich text streamed into the box as it is, with no default format set
+// first and no comparison around it.
+void StreamInOnly(HWND box, const std::string& rtf)
+{
+    struct Cookie { const std::string* data; std::size_t pos; } cookie{&rtf, 0};
+    EDITSTREAM es{};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
+    es.pfnCallback = [](DWORD_PTR c, LPBYTE buffer, LONG size, LONG* done) -> DWORD {
+        auto* in = reinterpret_cast<Cookie*>(c);
+        std::size_t n = std::min(in->data->size() - in->pos, static_cast<std::size_t>(size));
+        std::copy_n(in->data->data() + in->pos, n, buffer);
+        in->pos += n;
+        *done = static_cast<LONG>(n);
+        return 0;
+    };
+    SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+}
+
+// The RTF copy of the text step by step, on the window's own hidden rich
+// text box: each step the median of the runs.
+void MeasureRtfSteps(fwMain& main, const char* what, const std::wstring& text)
+{
+    FillBox(main, text);
+    main.obFormat[1]->SetValue(true);
+    Runtime::DoEvents();
+    Runtime::RichTextBox& box = main.RtfBox();
+    const CharData::ClipboardWait wait;
+    const std::string form = main.FormatCopyText();
+    Runtime::FontSpec viewFont = main.pbView.Font();
+    std::string rtf;
+    std::wstring read;
+    struct Step { const char* name; std::function<void()> work; std::vector<double> ms; };
+    std::vector<Step> steps = {
+        {"RTF form of the text", [&] { (void)main.FormatCopyText(); }, {}},
+        {"SetTextRTF (form)", [&] { box.SetTextRTF(form); }, {}},
+        {"SetTextRTF (form, in a font)", [&] { box.SetTextRTF(form, box.Font()); }, {}},
+        {"stream in alone (form)", [&] { StreamInOnly(box.hWnd(), form); }, {}},
+        {"SetFont (all text)", [&] { box.SetFont(box.Font()); }, {}},
+        {"SetTextColor (all text)", [&] { box.SetTextColor(0x0000FF); }, {}},
+        {"Text", [&] { read = box.Text(); }, {}},
+        {"TextRTF (stream out)", [&] { rtf = box.TextRTF(); }, {}},
+        {"SetTextRTF (its RTF)", [&] { box.SetTextRTF(rtf); }, {}},
+        {"stream in alone (its RTF)", [&] { StreamInOnly(box.hWnd(), rtf); }, {}},
+        {"RichTextDocument", [&] { (void)CharData::RichTextDocument({box.Font().Name}, read); }, {}},
+        {"clipboard write", [&] { CharData::SetClipboardText(rtf, Runtime::Clipboard::FormatRTF, wait); }, {}},
+        {"Copy (the whole RTF copy)", [&] { main.bbCopy_Click(); }, {}},
+    };
+    for (int run = 0; run < kRuns; ++run) {
+        box.SetTextRTF(form);
+        for (Step& step : steps) step.ms.push_back(Timed(step.name, step.work));
+    }
+    std::printf("RTF copy step by step, %s (median of %d runs; %zu bytes of RTF form, %zu read out)\n", what, kRuns,
+                form.size(), rtf.size());
+    for (const Step& step : steps) std::printf("  %-28s %8.1f ms\n", step.name, Bench::Median(step.ms));
+}
+
 } // namespace
 
 // Arguments: the number of runs; "--messages" to count each step's messages.
@@ -182,14 +219,15 @@ int main(int argc, char** argv)
 
     bool allWithin = true;
     const struct { const char* what; std::wstring text; } texts[] = {
-        {"ASCII", AsciiText()},
-        {"mixed scripts", MixedText()},
+        {"ASCII", TestSupport::LongAsciiText()},
+        {"mixed scripts", TestSupport::LongMixedText()},
     };
     for (const auto& t : texts) {
         std::vector<Figures> figures(CharData::kOutputFormatCount);
         for (int run = 0; run < kRuns; ++run) Measure(main, t.text, figures);
         Print(t.what, figures, allWithin);
     }
+    for (const auto& t : texts) MeasureRtfSteps(main, t.what, t.text);
     window->Unload();
     Runtime::DoEvents();
     return allWithin ? 0 : 1;

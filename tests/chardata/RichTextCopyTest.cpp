@@ -89,6 +89,7 @@ TEST_F(RichTextCopyTest, CopyHasOneColourTableAfterTheFontsAndTheViewsStyle)
 
     struct Case { const char* what; std::wstring copy; };
     const Case cases[] = {
+        {"ASCII, which the box writes as it is", L"Plain {text} \\ A"},
         {"text the box writes itself", L"\u00E9\u20AC\u4E2D"},
         // Wine's box writes U+FF21 as "A": the copy is then written by us.
         {"text the box would write as look-alikes", L"\u00E9\u20AC\uFF21\u4E2D"},
@@ -96,7 +97,7 @@ TEST_F(RichTextCopyTest, CopyHasOneColourTableAfterTheFontsAndTheViewsStyle)
     for (const Case& c : cases) {
         form.tbRTF.SetTextRTF(RtfOf(c.copy));
         EXPECT_EQ(form.tbRTF.Text(), c.copy) << c.what << ": the RTF form does not read back as the copy text";
-        auto result = CharData::CopyPreviewRTF(form.tbRTF, view, 0x0000FF, wait);
+        auto result = CharData::CopyPreviewRTF(form.tbRTF, RtfOf(c.copy), view, 0x0000FF, wait);
         ASSERT_EQ(result.Outcome, ClipboardOutcome::Copied) << c.what;
 
         const std::string rtf = Clipboard::GetText(Clipboard::FormatRTF);
@@ -134,8 +135,7 @@ TEST_F(RichTextCopyTest, TheColourTableTakesTheTextColourSystemColoursLookedUp)
     FontSpec view;
     view.Size = 12;
     for (const Case& c : cases) {
-        form.tbRTF.SetTextRTF(RtfOf(L"A"));
-        ASSERT_EQ(CharData::CopyPreviewRTF(form.tbRTF, view, c.color, wait).Outcome, ClipboardOutcome::Copied)
+        ASSERT_EQ(CharData::CopyPreviewRTF(form.tbRTF, RtfOf(L"A"), view, c.color, wait).Outcome, ClipboardOutcome::Copied)
             << c.what;
         std::string expected = "{\\colortbl;\\red" + std::to_string(GetRValue(c.plain)) + "\\green" +
                                std::to_string(GetGValue(c.plain)) + "\\blue" + std::to_string(GetBValue(c.plain)) +
