@@ -121,9 +121,12 @@ class RtfCopyBytes : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The expected bytes are those the program writes under code page
+        // 1252 (Wine's own for an English or C locale); another code page
+        // writes other escapes, so there is nothing to compare with.
+        if (GetACP() != 1252u) GTEST_SKIP() << "the expected bytes are those of code page 1252";
         ASSERT_TRUE(lock_.Held());
         ASSERT_TRUE(window_.Loaded());
-        ASSERT_EQ(GetACP(), 1252u) << "the expected bytes are those of code page 1252";
         ChooseForm(window_, 1);
     }
 
