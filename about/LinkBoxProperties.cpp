@@ -5,7 +5,6 @@
 #include <olectl.h>
 
 #include "runtime/PropertyBag.h"
-#include "runtime/RuntimeError.h"
 
 namespace {
 
@@ -125,5 +124,5 @@ void LinkBox::WriteProperties(IPropertyBag* bag) const
     out.Long(L"ForeColor", static_cast<long>(ForeColor()));
     out.Bool(L"HotTracking", HotTracking());
     out.Text(L"Path", Path());
-    if (!out.AllStored()) Runtime::Raise(Runtime::ErrInvalidCall);
+    out.RaiseIfRefused();
 }

@@ -1,5 +1,6 @@
 #include "runtime/PropertyBag.h"
 
+#include "runtime/RuntimeError.h"
 
 namespace Runtime {
 
@@ -45,6 +46,11 @@ std::optional<bool> ReadBagBool(IPropertyBag* bag, const wchar_t* name)
 void BagWriter::Value(const wchar_t* name, VARIANT* value)
 {
     if (FAILED(bag_->Write(name, value))) allStored_ = false;
+}
+
+void BagWriter::RaiseIfRefused() const
+{
+    if (!allStored_) Raise(ErrInvalidCall);
 }
 
 void BagWriter::Text(const wchar_t* name, const std::wstring& text)

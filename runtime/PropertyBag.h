@@ -23,8 +23,8 @@ std::optional<long> ReadBagLong(IPropertyBag* bag, const wchar_t* name);
 std::optional<bool> ReadBagBool(IPropertyBag* bag, const wchar_t* name);
 
 // Stores values in the bag key by key. A key the bag refuses does not stop
-// the keys after it; `AllStored` then says whether any was refused, so a
-// control can report the failure after saving everything it could.
+// the keys after it; `RaiseIfRefused` then reports a refusal as run-time
+// error 5, after everything the bag takes is saved.
 class BagWriter {
 public:
     explicit BagWriter(IPropertyBag* bag) : bag_(bag) {}
@@ -34,7 +34,7 @@ public:
     void Bool(const wchar_t* name, bool value);
     void Value(const wchar_t* name, VARIANT* value);
 
-    bool AllStored() const { return allStored_; }
+    void RaiseIfRefused() const;
 
 private:
     IPropertyBag* bag_;

@@ -256,10 +256,10 @@ CHARFORMAT2W RichTextBox::SelFormat() const
     return cf;
 }
 
-void RichTextBox::FormatSelection(CHARFORMAT2W& cf)
+void RichTextBox::ApplyFormat(WPARAM scope, CHARFORMAT2W& cf)
 {
     ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    SendMessageW(hWnd(), EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
     --quiet_;
 }
 
@@ -276,7 +276,7 @@ void RichTextBox::SetSelEffect(unsigned long effect, bool on)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = effect;
     cf.dwEffects = on ? effect : 0;
-    FormatSelection(cf);
+    ApplyFormat(SCF_SELECTION, cf);
 }
 
 std::wstring RichTextBox::SelFontName() const
@@ -293,7 +293,7 @@ void RichTextBox::SetSelFontName(const std::wstring& name)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = CFM_FACE;
     lstrcpynW(cf.szFaceName, name.c_str(), LF_FACESIZE);
-    FormatSelection(cf);
+    ApplyFormat(SCF_SELECTION, cf);
 }
 
 double RichTextBox::SelFontSize() const
@@ -310,7 +310,7 @@ void RichTextBox::SetSelFontSize(double points)
     CHARFORMAT2W cf = EmptyFormat();
     cf.dwMask = CFM_SIZE;
     cf.yHeight = static_cast<LONG>(std::lround(points * 20));
-    FormatSelection(cf);
+    ApplyFormat(SCF_SELECTION, cf);
 }
 
 OleColor RichTextBox::SelColor() const
@@ -325,7 +325,7 @@ void RichTextBox::SetSelColor(OleColor color)
 {
     if (!hWnd()) return;
     CHARFORMAT2W cf = ColorFormat(color);
-    FormatSelection(cf);
+    ApplyFormat(SCF_SELECTION, cf);
 }
 
 void RichTextBox::SetLocked(bool locked)
@@ -346,9 +346,7 @@ void RichTextBox::SetTextColor(OleColor color)
 {
     if (!hWnd()) return;
     CHARFORMAT2W cf = ColorFormat(color);
-    ++quiet_;
-    SendMessageW(hWnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-    --quiet_;
+    ApplyFormat(SCF_ALL, cf);
 }
 
 void RichTextBox::SetWordWrap(bool wrap)

@@ -82,8 +82,9 @@ protected:
 private:
     // The selection's character format (dwMask: what all of it shares).
     CHARFORMAT2W SelFormat() const;
-    // Formats the selection: no Change, the content stays what it was.
-    void FormatSelection(CHARFORMAT2W& cf);
+    // Formats the selection (SCF_SELECTION) or all text (SCF_ALL): no
+    // Change, the content stays what it was.
+    void ApplyFormat(WPARAM scope, CHARFORMAT2W& cf);
     // An effect bit: its CFE_ value, which is also its CFM_ mask bit.
     bool SelEffect(unsigned long effect) const;
     void SetSelEffect(unsigned long effect, bool on);

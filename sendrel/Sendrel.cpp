@@ -6,7 +6,6 @@
 #include "runtime/ComVariant.h"
 #include "runtime/OutArgument.h"
 #include "runtime/PropertyBag.h"
-#include "runtime/RuntimeError.h"
 #include "sendrel/CheckForUpdate.h"
 
 namespace {
@@ -145,5 +144,5 @@ void Sendrel::WriteProperties(IPropertyBag* bag)
     out.Text(L"LocalVersion", localVersion_);
     out.Text(L"RemotePath", remotePath_);
     out.Long(L"SaveStyle", saveStyle_);
-    if (!out.AllStored()) Runtime::Raise(Runtime::ErrInvalidCall);
+    out.RaiseIfRefused();
 }
