@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/ComServer.h"
 #include "runtime/MousePointer.h"
 #include "runtime/Pump.h"
 #include "runtime/WhatsThisMode.h"
@@ -15,21 +16,20 @@ namespace {
 const wchar_t kFormClass[] = L"OrlentaForm";
 int g_openForms = 0;
 
+// The class is this module's own: FromWindow tells its forms by it.
 void RegisterFormClass()
 {
-    static bool registered = false;
-    if (registered) return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(ComServer::Module(), kFormClass, &wc)) return;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = DefWindowProcW; // replaced per window at creation
-    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hInstance = ComServer::Module();
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = nullptr;
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
-    registered = true;
 }
 
 } // namespace
@@ -58,7 +58,7 @@ bool Form::Load()
     if (!FixedSize) style |= WS_THICKFRAME | WS_MAXIMIZEBOX;
     wnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                            Width() > 0 ? Width() : 400, Height() > 0 ? Height() : 300, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+                           ComServer::Module(), nullptr);
     if (!wnd_) return false;
     hwnd_ = wnd_;
     ++g_openForms;
@@ -275,6 +275,7 @@ Form* Form::FromWindow(HWND wnd)
     wchar_t cls[32] = {};
     GetClassNameW(root, cls, 32);
     if (lstrcmpW(cls, kFormClass) != 0) return nullptr;
+    if (reinterpret_cast<HMODULE>(GetClassLongPtrW(root, GCLP_HMODULE)) != ComServer::Module()) return nullptr;
     return reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
@@ -319,6 +320,9 @@ LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
     try {
+        // A key that another module's message loop shows this form first.
+        if (msg == FormKeyMessage() && lParam)
+            return PreTranslateFormKey(*self, *reinterpret_cast<MSG*>(lParam)) ? kFormKeyUsed : kFormKeySeen;
         return self->HandleMessage(msg, wParam, lParam);
     } catch (...) {
         return DefWindowProcW(wnd, msg, wParam, lParam);

@@ -69,7 +69,10 @@ public:
     void SetToolTip(HWND control, const std::wstring& text);
     void RemoveToolTip(HWND control);
 
-    // The form whose window this is (or that owns the window), or null.
+    // The form whose window this is (or that owns the window), or null. Only
+    // the forms of this module count: a window of the same class made by
+    // another module (a control's server has a runtime of its own) is not
+    // one of them, whatever its user data holds.
     static Form* FromWindow(HWND wnd);
 
 protected:
@@ -111,7 +114,7 @@ private:
     int pendingState_ = -1;
 
     friend class Control;
-    friend bool PumpMessage(MSG& msg);
+    friend bool PreTranslateFormKey(Form& form, MSG& msg);
 };
 
 } // namespace Runtime

@@ -7,6 +7,53 @@
 
 namespace Runtime {
 
+UINT FormKeyMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"OrlentaFormKey");
+    return message;
+}
+
+bool PreTranslateFormKey(Form& form, MSG& msg)
+{
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        form.PreviewKey(msg);
+        // Tab and Shift+Tab move the focus among the form's tab stops.
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) < 0) && form.hWnd()) {
+            bool back = GetKeyState(VK_SHIFT) < 0;
+            if (HWND next = GetNextDlgTabItem(form.hWnd(), GetFocus(), back)) {
+                SetFocus(next);
+                return true;
+            }
+        }
+    }
+    // Alt and a letter: the control whose caption underlines it.
+    return msg.message == WM_SYSCHAR && HandleAccessKey(form, static_cast<wchar_t>(msg.wParam));
+}
+
+namespace {
+
+bool DialogLike(HWND root)
+{
+    wchar_t cls[8] = {};
+    GetClassNameW(root, cls, 8);
+    return (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) || lstrcmpW(cls, L"#32770") == 0;
+}
+
+// A key for a window of this thread: its form handles it first, whichever
+// module made the form; the keys of other windows that hold controls get
+// dialog navigation. True when the key was used up (or dispatched) here.
+bool PreTranslateKey(MSG& msg)
+{
+    if (Form* form = Form::FromWindow(msg.hwnd)) return PreTranslateFormKey(*form, msg);
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (!root) return false;
+    LRESULT answer = SendMessageW(root, FormKeyMessage(), 0, reinterpret_cast<LPARAM>(&msg));
+    if (answer) return answer == kFormKeyUsed;
+    return DialogLike(root) && IsDialogMessageW(root, &msg);
+}
+
+} // namespace
+
 bool PumpMessage(MSG& msg)
 {
     bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
@@ -17,23 +64,7 @@ bool PumpMessage(MSG& msg)
             CloseHelpPopup();
             EndWhatsThisMode();
         }
-        if (Form* form = Form::FromWindow(msg.hwnd)) {
-            form->PreviewKey(msg);
-            // Tab and Shift+Tab move the focus among the form's tab stops.
-            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) < 0) &&
-                form->hWnd()) {
-                bool back = GetKeyState(VK_SHIFT) < 0;
-                if (HWND next = GetNextDlgTabItem(form->hWnd(), GetFocus(), back)) {
-                    SetFocus(next);
-                    return true;
-                }
-            }
-        }
-    }
-    // Alt and a letter: the control whose caption underlines it.
-    if (msg.message == WM_SYSCHAR) {
-        if (Form* form = Form::FromWindow(msg.hwnd))
-            if (HandleAccessKey(*form, static_cast<wchar_t>(msg.wParam))) return true;
+        if (PreTranslateKey(msg)) return true;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

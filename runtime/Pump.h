@@ -5,6 +5,8 @@
 
 namespace Runtime {
 
+class Form;
+
 // Handles one message that GetMessage or PeekMessage returned.
 bool PumpMessage(MSG& msg);
 
@@ -14,5 +16,18 @@ bool DoEvents();
 
 // Runs the loop until the last form is unloaded; the exit code.
 int RunMessageLoop();
+
+// A form's own handling of a key before it is dispatched: key preview, Tab
+// among its tab stops, Alt and an access key. True when it used the key up.
+bool PreTranslateFormKey(Form& form, MSG& msg);
+
+// The message by which a message loop shows a key first to a form that
+// another module made (each module holding this runtime has forms of its
+// own: a control's server waits with messages processed inside its host).
+// lParam is the MSG. The answer: 0 from a window that is no such form,
+// else one of the two below.
+UINT FormKeyMessage();
+constexpr LRESULT kFormKeySeen = 1;
+constexpr LRESULT kFormKeyUsed = 2;
 
 } // namespace Runtime

@@ -1,49 +1,58 @@
 #include "runtime/ThreadTimer.h"
 
 #include <map>
+#include <mutex>
+#include <utility>
+
+#include "runtime/SlimLock.h"
 
 namespace Runtime {
 
 namespace {
 
-using Timers = std::map<UINT_PTR, ThreadTimer*>;
+// The running timers by their thread and system timer id. No thread-local
+// storage: this toolchain's gives each thread a record of its own in every
+// module that uses it, which a control server, loaded and unloaded with
+// each window that hosts it, would leave behind each time (a thread handle,
+// an event and two semaphores).
+using Timers = std::map<std::pair<DWORD, UINT_PTR>, ThreadTimer*>;
 
-// The running timers of this thread by their system timer id; made with the
-// thread's first timer and gone with its last. A thread-local object with a
-// destructor would make the runtime hold the module that defines it until
-// the thread ends, so a control server built with this could never be
-// unloaded: the thread keeps a plain pointer instead.
-thread_local Timers* t_running = nullptr;
+SlimLock g_lock;
+
+Timers& Running()
+{
+    static Timers running;
+    return running;
+}
 
 } // namespace
 
 void ThreadTimer::SetEnabled(bool enabled)
 {
     if (enabled == enabled_) return;
+    std::lock_guard<SlimLock> hold(g_lock);
     if (enabled) {
-        if (!t_running) t_running = new Timers();
         id_ = SetTimer(nullptr, 0, interval_, TimerProc);
-        if (id_ != 0) (*t_running)[id_] = this;
+        if (id_ != 0) Running()[{GetCurrentThreadId(), id_}] = this;
     } else {
         KillTimer(nullptr, id_);
-        if (t_running) t_running->erase(id_);
+        Running().erase({GetCurrentThreadId(), id_});
         id_ = 0;
-    }
-    if (t_running && t_running->empty()) {
-        delete t_running;
-        t_running = nullptr;
     }
     enabled_ = id_ != 0;
 }
 
 void CALLBACK ThreadTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
 {
-    if (!t_running) return;
-    auto it = t_running->find(id);
-    if (it == t_running->end()) return;
     // The owner may go away during its tick: call a copy. No exception
     // leaves a timer callback; the next tick runs normally.
-    std::function<void()> tick = it->second->tick_;
+    std::function<void()> tick;
+    {
+        std::lock_guard<SlimLock> hold(g_lock);
+        auto it = Running().find({GetCurrentThreadId(), id});
+        if (it == Running().end()) return;
+        tick = it->second->tick_;
+    }
     try {
         tick();
     } catch (...) {

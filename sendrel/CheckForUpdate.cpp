@@ -15,12 +15,6 @@ namespace aSendrel {
 
 namespace {
 
-// The cancels on this thread so far. A check is cancelled by every Cancel
-// after its start, also one made while a check it runs in was going on:
-// a second check starting inside the first does not undo the first one's
-// cancel, as clearing one shared flag would.
-thread_local unsigned t_cancels = 0;
-
 bool SystemConnectedState()
 {
     DWORD flags = 0;
@@ -40,8 +34,6 @@ std::wstring WidenAnsi(const std::string& bytes)
 
 } // namespace
 
-void Cancel() noexcept { ++t_cancels; }
-
 ConnectedStateFn SetConnectedState(ConnectedStateFn connected) noexcept
 {
     ConnectedStateFn previous = g_connected;
@@ -49,12 +41,13 @@ ConnectedStateFn SetConnectedState(ConnectedStateFn connected) noexcept
     return previous;
 }
 
-short CheckForUpdate(const std::wstring& url, const std::wstring& localVersion, ReplyItems& items)
+short CheckForUpdate(const std::wstring& url, const std::wstring& localVersion, const CancelCount& cancels,
+                     ReplyItems& items)
 {
     if (url.empty()) return CheckFailed;
     if (!g_connected()) return CheckFailed;
-    const unsigned cancelsBefore = t_cancels;
-    auto cancelled = [cancelsBefore] { return t_cancels != cancelsBefore; };
+    const CancelCount cancelsBefore = cancels;
+    auto cancelled = [&cancels, cancelsBefore] { return cancels != cancelsBefore; };
     std::string bytes;
     Fetched fetched = Download(amUnicode::UnicodeToAnsi(url, 0), kMaxReplyBytes, cancelled, bytes);
     // A cancel that came while the reply was being read wins over the reply.

@@ -27,16 +27,22 @@ struct ReplyItems {
 // and reading stops there.
 constexpr std::size_t kMaxReplyBytes = 64 * 1024;
 
+// The cancels of one control so far. A check is cancelled by every Cancel
+// of its control after its start, also one made while a check it runs in
+// was going on: a second check starting inside the first does not undo the
+// first one's cancel, as clearing one shared flag would. Checks of other
+// controls on the thread go on.
+using CancelCount = unsigned;
+
 // Downloads `url` (no cached copy) while processing window messages, and
-// reads the reply. Run-time error 13 when a version cannot be compared
-// (its first part is empty).
-short CheckForUpdate(const std::wstring& url, const std::wstring& localVersion, ReplyItems& items);
+// reads the reply. Cancelled once `cancels` has changed, or when the thread
+// is told to quit. Run-time error 13 when a version cannot be compared (its
+// first part is empty).
+short CheckForUpdate(const std::wstring& url, const std::wstring& localVersion, const CancelCount& cancels,
+                     ReplyItems& items);
 
 // Reads the items of a reply text and compares its version with `localVersion`.
 short ReadReply(std::wstring_view text, const std::wstring& localVersion, ReplyItems& items);
-
-// Makes the running check (all of them, on this thread) stop at its next step.
-void Cancel() noexcept;
 
 // Test seam: the question whether the system is connected (the system's
 // InternetGetConnectedState when none is set). Returns the previous one.

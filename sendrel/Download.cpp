@@ -4,11 +4,14 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <mutex>
 
 #include "runtime/ComServer.h"
 #include "runtime/Pump.h"
 #include "runtime/ScopedWin.h"
+#include "runtime/SlimLock.h"
 
 namespace aSendrel {
 
@@ -16,71 +19,50 @@ namespace {
 
 unsigned g_timeLimit = kTimeLimitMs;
 
-// What one request shares with the library's status callback, which runs on
-// the library's threads. The request's steps complete into it: the library
-// writes the counts and the buffer when a step finishes later, so they live
-// here and not on the caller's stack. The callback's completion and the
-// request's question whether a step still runs take one lock, so the
-// request never frees the exchange while a completion is still signalling.
-class Exchange {
-public:
-    Exchange() : done_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
-    Exchange(const Exchange&) = delete;
-    Exchange& operator=(const Exchange&) = delete;
+// Keeps the internet library loaded for the rest of the process once a
+// fetch has used it, and with it the socket and security libraries it
+// brought in. After a fetch has closed its handles, the library's worker
+// threads may still run inside them for as long as a server holds on (a
+// connection or a TLS handshake that never gets an answer), and nothing
+// tells when they are done: unloading the library with this server would
+// pull their code from under them.
+void PinInternetLibrary()
+{
+    HMODULE library = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"wininet.dll", &library);
+}
 
-    DWORD_PTR Context() noexcept { return reinterpret_cast<DWORD_PTR>(this); }
-    // Signalled when a step that went on in the background is over.
-    HANDLE Done() const noexcept { return done_.Get(); }
-    void Completed(DWORD_PTR result)
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        result_ = result;
-        pending_ = false;
-        SetEvent(done_.Get());
-    }
-    bool Succeeded()
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        return result_ != 0;
-    }
-    // Before a step that may go on in the background.
-    void Begin()
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        ResetEvent(done_.Get());
-        pending_ = true;
-    }
-    // The step finished at once.
-    void Ended()
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        pending_ = false;
-    }
-    // Whether a step goes on in the background now.
-    bool Pending()
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        return pending_;
-    }
-
-    char buffer[2048] = {};
-    DWORD count = 0;
-
-private:
-    Runtime::ScopedHandle done_;
-    std::mutex lock_;
-    DWORD_PTR result_ = 0;
-    bool pending_ = false;
+// How one request learns that a step it left to the library in the
+// background is over. The library's status callback signals it on the
+// library's threads.
+struct Completion {
+    Runtime::ScopedHandle done{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    DWORD_PTR result = 0;
 };
+
+// The completions of the requests open now, by the context number each
+// request gives the library. The library holds the number, not an address:
+// a callback that comes while its request is closing finds nothing, and
+// touches nothing that request freed.
+Runtime::SlimLock g_completionsLock;
+std::map<DWORD_PTR, Completion*> g_completions;
+DWORD_PTR g_lastContext = 0;
 
 void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD)
 {
-    auto* exchange = reinterpret_cast<Exchange*>(context);
-    if (exchange && status == INTERNET_STATUS_REQUEST_COMPLETE && info)
-        exchange->Completed(static_cast<INTERNET_ASYNC_RESULT*>(info)->dwResult);
+    // The server stays loaded while a callback runs in it.
+    Runtime::ComServer::ObjectLock running;
+    if (status != INTERNET_STATUS_REQUEST_COMPLETE || !info) return;
+    std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
+    auto found = g_completions.find(context);
+    if (found == g_completions.end()) return;
+    found->second->result = static_cast<INTERNET_ASYNC_RESULT*>(info)->dwResult;
+    SetEvent(found->second->done.Get());
 }
 
-// An internet handle that closes itself.
+// An internet handle that closes itself. Its status callback is cleared
+// first, so that the library calls back no more for it: its work may go on
+// in the background after the close, and the server may be gone by then.
 class InternetHandle {
 public:
     explicit InternetHandle(HINTERNET h = nullptr) noexcept : h_(h) {}
@@ -90,15 +72,11 @@ public:
     HINTERNET Get() const noexcept { return h_; }
     void Reset(HINTERNET h = nullptr) noexcept
     {
-        if (h_) InternetCloseHandle(h_);
+        if (h_) {
+            InternetSetStatusCallbackA(h_, nullptr);
+            InternetCloseHandle(h_);
+        }
         h_ = h;
-    }
-    // Closes the handle with no more calls to the status callback: the
-    // server may be gone before the library is done with the handle.
-    void Detach() noexcept
-    {
-        if (h_) InternetSetStatusCallbackA(h_, nullptr);
-        Reset();
     }
 
 private:
@@ -114,22 +92,20 @@ Fetched Unfinished(Step step)
 }
 
 // Waits until `event` is signalled, processing window messages meanwhile.
-// Stopped as soon as `stop` says so, Failed when the deadline passes first.
-// Once WM_QUIT was seen (posted again for the outer loop, it would wake every
-// wait at once), messages are processed in turns of 50 ms instead.
+// Stopped as soon as `stop` says so or WM_QUIT comes (the thread is ending:
+// the quit is posted again for the outer loop), Failed when the deadline
+// passes first.
 Step Await(HANDLE event, ULONGLONG deadline, const std::function<bool()>& stop)
 {
-    bool quitSeen = false;
     for (;;) {
         if (stop()) return Step::Stopped;
         ULONGLONG now = GetTickCount64();
         if (now >= deadline) return Step::Failed;
-        DWORD left = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, quitSeen ? 50 : 60000));
-        DWORD woke = quitSeen ? WaitForSingleObject(event, left)
-                              : MsgWaitForMultipleObjectsEx(1, &event, left, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        DWORD left = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 60000));
+        DWORD woke = MsgWaitForMultipleObjectsEx(1, &event, left, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0) return stop() ? Step::Stopped : Step::Done;
         if (woke == WAIT_FAILED) return Step::Failed;
-        if (quitSeen || woke == WAIT_OBJECT_0 + 1) quitSeen = !Runtime::DoEvents() || quitSeen;
+        if (woke == WAIT_OBJECT_0 + 1 && !Runtime::DoEvents()) return Step::Stopped;
     }
 }
 
@@ -178,23 +154,34 @@ std::string Combine(const std::string& base, const std::string& location)
     return combined;
 }
 
+// Where a read puts what it got. The library writes there when a read
+// that went on in the background completes, also after its request closed.
+struct ReadBuffer {
+    char bytes[2048];
+    DWORD count = 0;
+};
+
 // One HTTP request of a fetch: its connection and request handles, made
-// with one exchange, and its steps.
+// with one context number, and its steps.
 class Request {
 public:
-    Request(ULONGLONG deadline, const std::function<bool()>& stop)
-        : exchange_(new Exchange()), deadline_(deadline), stop_(stop)
+    Request(ULONGLONG deadline, const std::function<bool()>& stop) : deadline_(deadline), stop_(stop)
     {
+        std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
+        context_ = ++g_lastContext;
+        g_completions[context_] = &completion_;
     }
     ~Request()
     {
-        request_.Detach();
-        connect_.Detach();
-        // A step left running (the server kept it waiting) may still write
-        // into the exchange when the library gives up on it, after the
-        // receive time-out: the exchange is left to it then, a few
-        // kilobytes, rather than freed under it.
-        if (!exchange_->Pending()) delete exchange_;
+        request_.Reset();
+        connect_.Reset();
+        {
+            std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
+            g_completions.erase(context_);
+        }
+        // The library announced the bytes before they were read, so a read
+        // completes at once; one that did not is left its buffer.
+        if (readLeft_) read_.release();
     }
     Request(const Request&) = delete;
     Request& operator=(const Request&) = delete;
@@ -203,7 +190,7 @@ public:
     Step Send(HINTERNET internet, const Address& address)
     {
         connect_.Reset(InternetConnectA(internet, address.host.c_str(), address.port, nullptr, nullptr,
-                                        INTERNET_SERVICE_HTTP, 0, exchange_->Context()));
+                                        INTERNET_SERVICE_HTTP, 0, context_));
         if (!connect_.Get()) return Step::Failed;
         DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT |
                       INTERNET_FLAG_NO_UI | (address.secure ? INTERNET_FLAG_SECURE : 0);
@@ -212,9 +199,8 @@ public:
         // short inside a chunk as a whole one and shows nothing of the
         // chunks, so a cut could not be told from the end.
         request_.Reset(HttpOpenRequestA(connect_.Get(), "GET", address.path.c_str(), "HTTP/1.0", nullptr, nullptr,
-                                        flags, exchange_->Context()));
+                                        flags, context_));
         if (!request_.Get()) return Step::Failed;
-        exchange_->Begin();
         return Finish(HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0));
     }
 
@@ -248,47 +234,50 @@ public:
         bool hasLength = HeaderNumber(HTTP_QUERY_CONTENT_LENGTH, announced);
         if (hasLength && announced > maxBytes) return Fetched::Failed;
         for (;;) {
-            Runtime::DoEvents();
-            if (stop_()) return Fetched::Cancelled;
-            // What the library holds now; when nothing yet, it tells when
-            // something came (or the body ended), and is asked again.
-            exchange_->Begin();
-            BOOL now = InternetQueryDataAvailable(request_.Get(), &exchange_->count, 0, 0);
+            if (!Runtime::DoEvents() || stop_()) return Fetched::Cancelled;
+            // What the library holds now. When nothing yet, it tells when
+            // something came or the body ended (the count comes with that
+            // news, not through `available`), and is asked again.
+            DWORD available = 0;
+            BOOL now = InternetQueryDataAvailable(request_.Get(), &available, 0, 0);
             Step step = Finish(now);
             if (step != Step::Done) return Unfinished(step);
             if (!now) continue;
-            if (exchange_->count == 0) break;
-            DWORD wanted = std::min<DWORD>(exchange_->count, sizeof(exchange_->buffer));
-            exchange_->count = 0;
-            exchange_->Begin();
-            step = Finish(InternetReadFile(request_.Get(), exchange_->buffer, wanted, &exchange_->count));
+            if (available == 0) break;
+            DWORD wanted = std::min<DWORD>(available, sizeof(read_->bytes));
+            read_->count = 0;
+            step = Finish(InternetReadFile(request_.Get(), read_->bytes, wanted, &read_->count), true);
             if (step != Step::Done) return Unfinished(step);
-            if (exchange_->count == 0) break;
-            if (bytes.size() + exchange_->count > maxBytes) return Fetched::Failed;
-            bytes.append(exchange_->buffer, exchange_->count);
+            if (read_->count == 0) break;
+            if (bytes.size() + read_->count > maxBytes) return Fetched::Failed;
+            bytes.append(read_->bytes, read_->count);
         }
         return hasLength && bytes.size() != announced ? Fetched::Failed : Fetched::Complete;
     }
 
 private:
     // The outcome of a library call that may go on in the background
-    // (`started` false with ERROR_IO_PENDING): waits for it then.
-    Step Finish(BOOL started)
+    // (`started` false with ERROR_IO_PENDING): waits for it then. A read
+    // (`reading`) not waited to its end keeps its buffer in use.
+    Step Finish(BOOL started, bool reading = false)
     {
-        DWORD error = started ? ERROR_SUCCESS : GetLastError();
-        if (error != ERROR_IO_PENDING) exchange_->Ended();
         if (started) return Step::Done;
-        if (error != ERROR_IO_PENDING) return Step::Failed;
-        Step step = Await(exchange_->Done(), deadline_, stop_);
-        if (step != Step::Done) return step;
-        return exchange_->Succeeded() ? Step::Done : Step::Failed;
+        if (GetLastError() != ERROR_IO_PENDING) return Step::Failed;
+        Step step = Await(completion_.done.Get(), deadline_, stop_);
+        if (step != Step::Done) {
+            readLeft_ = reading;
+            return step;
+        }
+        std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
+        return completion_.result ? Step::Done : Step::Failed;
     }
 
-    // The library may call back into the server while the request is open.
-    Runtime::ComServer::ObjectLock lock_;
-    Exchange* exchange_;
+    Completion completion_;
+    DWORD_PTR context_ = 0;
     ULONGLONG deadline_;
     const std::function<bool()>& stop_;
+    std::unique_ptr<ReadBuffer> read_ = std::make_unique<ReadBuffer>();
+    bool readLeft_ = false;
     InternetHandle connect_;
     InternetHandle request_;
 };
@@ -313,9 +302,9 @@ Fetched Download(const std::string& address, std::size_t maxBytes, const std::fu
 {
     const DWORD limit = g_timeLimit;
     const ULONGLONG deadline = GetTickCount64() + limit;
+    PinInternetLibrary();
     InternetHandle internet(InternetOpenA("", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC));
-    Runtime::DoEvents();
-    if (stop()) return Fetched::Cancelled;
+    if (!Runtime::DoEvents() || stop()) return Fetched::Cancelled;
     if (!internet.Get()) return Fetched::Failed;
     // The handles made from it take its callback.
     InternetSetStatusCallbackA(internet.Get(), OnStatus);

@@ -95,8 +95,14 @@ STDMETHODIMP Sendrel::AboutBox()
 
 STDMETHODIMP Sendrel::Cancel()
 {
-    aSendrel::Cancel();
+    ++cancels_;
     return S_OK;
+}
+
+STDMETHODIMP Sendrel::Close(DWORD saveOption)
+{
+    ++cancels_;
+    return DualControl::Close(saveOption);
 }
 
 STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* result)
@@ -108,7 +114,7 @@ STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* r
     Runtime::ComPtr<IUnknown> self(static_cast<IOleObject*>(this));
     return Runtime::Guarded(L"Sendrel", [&] {
         aSendrel::ReplyItems items;
-        *result = aSendrel::CheckForUpdate(remotePath_, localVersion_, items);
+        *result = aSendrel::CheckForUpdate(remotePath_, localVersion_, cancels_, items);
         if (items.read && Given(sVersion)) {
             Runtime::Variant version;
             V_VT(version.Get()) = VT_BSTR;

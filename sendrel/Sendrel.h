@@ -10,6 +10,7 @@
 
 #include "runtime/DualControl.h"
 #include "runtime/ThreadTimer.h"
+#include "sendrel/CheckForUpdate.h"
 
 class Sendrel final : public Runtime::DualControl<_Sendrel> {
 public:
@@ -35,6 +36,10 @@ public:
     STDMETHODIMP Cancel() override;
     STDMETHODIMP CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* result) override;
 
+    // IOleObject: a host that closes the control waits for no answer any
+    // more, so its checks end as cancelled.
+    STDMETHODIMP Close(DWORD saveOption) override;
+
     // One tick of the control's one-second timer: checks on the first tick
     // and then every 3,599 ticks, unless a newer version was found today.
     void toUpdate_Timer();
@@ -59,4 +64,5 @@ private:
     long saveStyle_ = FileSave;
     std::wstring remotePath_, localPath_, localVersion_;
     short ticks_ = 0;
+    aSendrel::CancelCount cancels_ = 0;
 };

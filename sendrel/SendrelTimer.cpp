@@ -33,7 +33,7 @@ void Sendrel::DailyCheck()
     std::wstring today = aSendrel::Today();
     if (today == ReadSetting(L"LastDate", REG_DWORD)) return;
     aSendrel::ReplyItems items;
-    if (aSendrel::CheckForUpdate(remotePath_, localVersion_, items) <= 0) return;
+    if (aSendrel::CheckForUpdate(remotePath_, localVersion_, cancels_, items) <= 0) return;
     std::wstring old = ReadSetting(L"LastVer", REG_SZ);
     WriteSetting(L"LastVer", REG_SZ, items.version);
     WriteSetting(L"LastDate", REG_DWORD, today);

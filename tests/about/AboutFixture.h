@@ -38,6 +38,20 @@ protected:
         Runtime::App::SetLocation(L"", L"");
     }
 
+    // A fresh window in place of the one shown now.
+    void Reopen()
+    {
+        if (form->Loaded()) form->Unload();
+        // The test's last form gone posted WM_QUIT, as the program's last
+        // window does; a check would take it as the program ending.
+        MSG quit;
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        form = std::make_unique<fwAbout>();
+        ASSERT_TRUE(form->Load());
+        form->Show();
+    }
+
     TestSupport::TempFolder folder;
     std::vector<std::wstring> opened;
     std::vector<int> sounds;

@@ -19,14 +19,6 @@ using Reply = HttpTestServer::Reply;
 
 class AboutWindow : public AboutFixture {
 protected:
-    // A fresh window in place of the one the fixture showed.
-    void Reopen()
-    {
-        if (form->Loaded()) form->Unload();
-        form = std::make_unique<fwAbout>();
-        ASSERT_TRUE(form->Load());
-        form->Show();
-    }
     // Runs a check against `server` that the user ends by pressing Esc when
     // half the reply is out; the rest waits until the window is gone.
     void CheckClosedMidway(HttpTestServer& server)

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace TestSupport {
 
@@ -118,6 +119,11 @@ std::wstring HttpTestServer::Url(const std::wstring& path) const
     return L"http://127.0.0.1:" + std::to_wstring(port_) + path;
 }
 
+std::wstring HttpTestServer::SecureUrl(const std::wstring& path) const
+{
+    return L"https://127.0.0.1:" + std::to_wstring(port_) + path;
+}
+
 void HttpTestServer::Serve(Reply reply, std::string body)
 {
     std::lock_guard lock(mutex_);
@@ -135,7 +141,12 @@ void HttpTestServer::Run()
     for (;;) {
         SOCKET connection = accept(static_cast<SOCKET>(listener_), nullptr, nullptr);
         if (connection == INVALID_SOCKET) return; // the listener was closed
+        ++accepted_;
         std::lock_guard lock(mutex_);
+        if (dropping_) {
+            closesocket(connection);
+            continue;
+        }
         connections_.push_back(connection);
         answering_.emplace_back([this, connection] {
             Answer(connection);
@@ -149,11 +160,36 @@ void HttpTestServer::Run()
     }
 }
 
+int HttpTestServer::Open()
+{
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(connections_.size());
+}
+
+void HttpTestServer::Drop()
+{
+    std::lock_guard lock(mutex_);
+    dropping_ = true;
+    for (unsigned long long c : connections_) shutdown(static_cast<SOCKET>(c), SD_BOTH);
+}
+
 void HttpTestServer::Answer(unsigned long long connection)
 {
     auto s = static_cast<SOCKET>(connection);
     std::string request;
     char buffer[1024];
+    bool hang;
+    {
+        std::lock_guard lock(mutex_);
+        hang = reply_ == Reply::Hang;
+    }
+    if (hang) {
+        // Until the client goes away, or Drop.
+        bool first = true;
+        while (recv(s, buffer, sizeof(buffer), 0) > 0)
+            if (std::exchange(first, false) && Midway) Midway();
+        return;
+    }
     while (request.find("\r\n\r\n") == std::string::npos) {
         int n = recv(s, buffer, sizeof(buffer), 0);
         if (n <= 0) return;

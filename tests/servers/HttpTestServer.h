@@ -27,6 +27,7 @@ public:
         CutChunk,      // announces a chunk (HTTP/1.0: a body) twice the body's length, sends the body, closes
         RedirectLoop,  // 302 to the address asked for
         Redirects,     // "/r/N" gives 302 to "/r/N-1"; "/r/0" the body
+        Hang,          // takes whatever comes (an https client's hello too) and never answers, until Drop
     };
 
     HttpTestServer();
@@ -36,8 +37,16 @@ public:
 
     bool Listening() const noexcept { return listener_ != ~0ull; }
     std::wstring Url(const std::wstring& path = L"/version.txt") const;
+    // The same server as an https address: a TLS client's hello gets no answer but Hang's.
+    std::wstring SecureUrl(const std::wstring& path = L"/version.txt") const;
     void Serve(Reply reply, std::string body);
     int Requests() const noexcept { return requests_; }
+    // Connections accepted so far, and those of them open now.
+    int Accepted() const noexcept { return accepted_; }
+    int Open();
+    // Closes every connection open now, and from then on each new one as
+    // soon as it is accepted: a hung server that lets go at last.
+    void Drop();
     // Called on the connection's thread between the halves of a Halves
     // reply, and when a Silent or Drip reply has begun.
     std::function<void()> Midway;
@@ -55,6 +64,8 @@ private:
     Reply reply_ = Reply::Body;
     std::string body_;
     std::atomic<int> requests_{0};
+    std::atomic<int> accepted_{0};
+    std::atomic<bool> dropping_{false};
     std::thread thread_;
     // The connections being answered (SOCKETs), and their threads.
     std::vector<unsigned long long> connections_;

@@ -147,4 +147,38 @@ TEST_F(SendrelSlowServer, ACheckStartedInsideACancelledOneLeavesItCancelled)
     EXPECT_EQ(outer.result, -2);
 }
 
+// Cancel is one control's: another control's cancel, while the first
+// checks, leaves that check waiting on to its own end (here its time limit).
+TEST_F(SendrelSlowServer, CancelStopsOnlyItsOwnControlsCheck)
+{
+    Runtime::ComPtr<IDispatch> other;
+    ASSERT_EQ(Sendrel::Create(IID_IDispatch, reinterpret_cast<void**>(other.Put())), S_OK);
+    PostedCall canceller(other.Get());
+    server.Midway = [&canceller] { canceller.Post(); };
+    server.Serve(Reply::Silent, "");
+    Outcome outcome = Check();
+    EXPECT_EQ(canceller.calls, 1);
+    EXPECT_EQ(outcome.result, -1);
+}
+
+// WM_QUIT during a check (the host's last window closed by the system or
+// another program) ends it at once as cancelled, with the full time limit
+// left, and the quit stays for the host's own loop.
+TEST_F(SendrelSlowServer, AQuitDuringTheCheckEndsItAsCancelled)
+{
+    aSendrel::SetTimeLimit(0);
+    const DWORD thread = GetCurrentThreadId();
+    for (Reply reply : {Reply::Silent, Reply::Drip}) {
+        SCOPED_TRACE(reply == Reply::Silent ? "silent" : "dripping");
+        server.Midway = [thread] { PostThreadMessageW(thread, WM_QUIT, 7, 0); };
+        server.Serve(reply, "Version=6.09;Size=1;");
+        Outcome outcome = Check();
+        EXPECT_EQ(outcome.result, -2);
+        MSG quit{};
+        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(quit.wParam, 7u);
+        server.Midway = nullptr;
+    }
+}
+
 } // namespace
