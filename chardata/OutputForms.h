@@ -60,6 +60,15 @@ std::string FormatChar(int code, const FormContext& context);
 // unsigned) as FormatChar gives it, except RTF, which is one document:
 // "{\rtf1\ansi\f0" + "\u" + decimal code + "?" for each + "}". An empty
 // copy text gives an empty result in every form.
+//
+// UTF-8, "% Escape" and the two NCR forms write code points: there a high
+// surrogate followed at once by a low one is the one character beyond the
+// BMP that the pair stands for (its four UTF-8 bytes, each as "%" + two
+// upper-case hex digits in "% Escape"; "&#x" + its lower-case hex, 5 or 6
+// digits, + ";"; "&#" + its decimal + ";"). An unpaired surrogate is still
+// a character of its own there, and every other form writes the pair's two
+// code units each on its own (UCN's "\ud83d\ude00", as JavaScript, JSON,
+// Java and C# read the pair; UTF-7, which encodes UTF-16 code units).
 std::string FormatCopyText(std::wstring_view copyText, const FormContext& context);
 
 } // namespace CharData

@@ -1,15 +1,15 @@
 #pragma once
 // Independent encoders and decoders that the tests hold the output forms
-// against: UTF-8 as RFC 3629 defines it and UTF-7 as RFC 2152 defines it,
-// for BMP code units.
+// against: UTF-8 as RFC 3629 defines it and UTF-7 as RFC 2152 defines it.
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace FormsTest {
 
-// The UTF-8 bytes of a BMP code point that is not a surrogate (RFC 3629,
-// section 3: one byte to U+007F, two to U+07FF, three above).
+// The UTF-8 bytes of a code point that is not a surrogate (RFC 3629,
+// section 3: one byte to U+007F, two to U+07FF, three to U+FFFF, four
+// above).
 inline std::string Utf8Reference(unsigned code)
 {
     std::string bytes;
@@ -18,10 +18,37 @@ inline std::string Utf8Reference(unsigned code)
     } else if (code < 0x800) {
         bytes += static_cast<char>(0xC0 | (code >> 6));
         bytes += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
+    } else if (code < 0x10000) {
         bytes += static_cast<char>(0xE0 | (code >> 12));
         bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        bytes += static_cast<char>(0xF0 | (code >> 18));
+        bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        bytes += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return bytes;
+}
+
+// The UTF-8 bytes of UTF-16 text as the system's conversion writes them
+// (RFC 2781 for the pairs): a high surrogate and the low one after it are
+// the code point they encode; a surrogate without its partner is written
+// as U+FFFD, the replacement character.
+inline std::string Utf8OfUtf16Reference(std::wstring_view text)
+{
+    auto unit = [&](std::size_t i) { return static_cast<unsigned>(text[i]) & 0xFFFF; };
+    auto isHigh = [](unsigned u) { return (u & 0xFC00) == 0xD800; };
+    auto isLow = [](unsigned u) { return (u & 0xFC00) == 0xDC00; };
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned u = unit(i);
+        if (isHigh(u) && i + 1 < text.size() && isLow(unit(i + 1))) {
+            bytes += Utf8Reference((((u & 0x3FF) << 10) | (unit(i + 1) & 0x3FF)) + 0x10000);
+            ++i;
+        } else {
+            bytes += Utf8Reference(isHigh(u) || isLow(u) ? 0xFFFD : u);
+        }
     }
     return bytes;
 }

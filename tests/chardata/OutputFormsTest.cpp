@@ -1,10 +1,12 @@
 // The output forms that need no system conversion, with the UTF-8 bytes
 // from the RFC 3629 reference: the text of one code point and of a copy
-// text in each form, the code panel, and bad codes and forms. The forms
+// text in each form, characters beyond the BMP and unpaired surrogates,
+// the code panel, and bad codes and forms. The forms
 // that need the system's code pages (UTF-7, "Code Page:") are checked
 // against the real conversion in the Windows tests.
 #include "chardata/CodePanel.h"
 #include "chardata/OutputForms.h"
+#include "tests/chardata/BeyondBmpCopyTexts.h"
 #include "tests/chardata/EncodingReferences.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +23,11 @@ using CharData::OutputFormat;
 // UTF-8 from the reference; the ANSI code page as ASCII; nothing else.
 std::string ReferenceBytes(std::wstring_view text, int codePage)
 {
+    if (codePage == CharData::kUtf8CodePage) return FormsTest::Utf8OfUtf16Reference(text);
     std::string bytes;
     for (wchar_t c : text) {
         auto code = static_cast<unsigned>(c);
-        if (codePage == CharData::kUtf8CodePage) bytes += FormsTest::Utf8Reference(code);
-        else if (codePage == 0) bytes += code < 0x80 ? static_cast<char>(code) : '?';
+        if (codePage == 0) bytes += code < 0x80 ? static_cast<char>(code) : '?';
     }
     return bytes;
 }
@@ -87,6 +89,12 @@ TEST(OutputForms, OneCodePointInEachForm)
         {OutputFormat::NCRHex, 0xFFFF, "&#xffff;"},
         {OutputFormat::NCRDec, 0, "&#0;"},
         {OutputFormat::NCRDec, 65535, "&#65535;"},
+        // A surrogate alone (a cell of the surrogate blocks) is its own character.
+        {OutputFormat::UTF8, 0xD83D, "\xEF\xBF\xBD"},
+        {OutputFormat::PercentEscape, 0xDE00, "%EF%BF%BD"},
+        {OutputFormat::NCRHex, 0xD83D, "&#xd83d;"},
+        {OutputFormat::NCRDec, 0xDE00, "&#56832;"},
+        {OutputFormat::UCN, 0xDBFF, "\\udbff"},
         {OutputFormat::CharName, 0x20AC, "EURO SIGN\r\n"},
         {OutputFormat::CharName, 0x4E2D, "NAME 20013\r\n"},
         // No text of its own in these forms, or no such form or code.
@@ -113,7 +121,6 @@ TEST(OutputForms, CopyTextEdgesAndOddText)
     struct Case { const char* what; OutputFormat format; std::wstring copy; std::string expected; };
     const Case cases[] = {
         {"rtf is one document", OutputFormat::RTF, L"ABC", "{\\rtf1\\ansi\\f0\\u65?\\u66?\\u67?}"},
-        {"the halves of a pair each on its own", OutputFormat::NCRDec, L"\xD83D\xDE00", "&#55357;&#56832;"},
         {"a zero code unit", OutputFormat::UCN, std::wstring(1, L'\0'), "\\u0000"},
         {"the last code unit", OutputFormat::RTF, L"\xFFFF", "{\\rtf1\\ansi\\f0\\u65535?}"},
         {"a name per code unit", OutputFormat::CharName, L"AB", "NAME 65\r\nNAME 66\r\n"},
@@ -124,6 +131,40 @@ TEST(OutputForms, CopyTextEdgesAndOddText)
     // A long copy text is formatted whole: nothing is cut.
     const std::wstring longText(100000, L'\u20AC');
     EXPECT_EQ(FormatCopyText(longText, Context(OutputFormat::NCRDec)).size(), longText.size() * 7);
+}
+
+// The forms that need no code page (UTF-7 and "Code Page:" are held in the
+// Windows tests of the copy button).
+TEST(OutputForms, SurrogatePairsAreOneCodePointOnlyInTheFormsThatWriteCodePoints)
+{
+    const OutputFormat forms[] = {OutputFormat::UTF8, OutputFormat::PercentEscape, OutputFormat::NCRHex,
+                                  OutputFormat::NCRDec, OutputFormat::UCN, OutputFormat::RTF};
+    for (const FormsTest::BeyondBmpCase& c : FormsTest::kBeyondBmpCases) {
+        for (OutputFormat format : forms)
+            EXPECT_EQ(FormatCopyText(c.copy, Context(format)), *c.In(format))
+                << c.what << ", form " << static_cast<int>(format);
+        // The names: one per code unit.
+        std::string names;
+        for (wchar_t unit : c.copy) names += ReferenceBytes(TestName(static_cast<int>(unit)), 0) + "\r\n";
+        EXPECT_EQ(FormatCopyText(c.copy, Context(OutputFormat::CharName)), names) << c.what;
+    }
+}
+
+// A text of every BMP code unit but the surrogates, in every form that
+// writes a character at a time: just the characters' own texts one after
+// the other, as the table's copy of one cell gives them.
+TEST(OutputForms, ABmpTextIsItsCharactersOneAfterTheOther)
+{
+    std::wstring text;
+    for (unsigned code = 0; code <= 0xFFFF; ++code)
+        if (code < 0xD800 || code > 0xDFFF) text += static_cast<wchar_t>(code);
+    for (int format = static_cast<int>(OutputFormat::PercentEscape); format <= static_cast<int>(OutputFormat::CharName);
+         ++format) {
+        const FormContext context = Context(static_cast<OutputFormat>(format));
+        std::string each;
+        for (wchar_t c : text) each += FormatChar(static_cast<int>(c), context);
+        EXPECT_TRUE(FormatCopyText(text, context) == each) << "form " << format;
+    }
 }
 
 TEST(OutputForms, MissingLookUpsGiveEmptyPartsNotFailures)

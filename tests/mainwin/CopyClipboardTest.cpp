@@ -1,6 +1,7 @@
 // The Copy button with the real clipboard, in every output form: the ANSI
-// bytes of the text forms, Unicode text, rich text in the chosen colour, a
-// bitmap of the glyphs side by side, and the chosen entity.
+// bytes of the text forms (of text beyond the BMP too), Unicode text, rich
+// text in the chosen colour, a bitmap of the glyphs side by side, and the
+// chosen entity.
 #include "tests/mainwin/ChooseForm.h"
 #include "tests/mainwin/LoadedMain.h"
 
@@ -14,6 +15,7 @@
 #include "chardata/CopyPicture.h"
 #include "common/CodePage.h"
 #include "runtime/Clipboard.h"
+#include "tests/chardata/BeyondBmpCopyTexts.h"
 #include "tests/chardata/ClipboardFixture.h"
 
 namespace {
@@ -86,6 +88,44 @@ TEST_F(CopyButton, TextFormsGoOnTheClipboardAsTheirAnsiBytes)
         ChooseForm(window_, c.format);
         ClickCopy(window_);
         EXPECT_EQ(Clipboard::GetText(Clipboard::FormatText), c.bytes) << "form " << c.format;
+    }
+}
+
+// Text pasted from another program with characters beyond the BMP or
+// unpaired surrogates: each text form copies what the table of copy texts
+// holds, the names one per code unit, and the preview shows what Copy
+// wrote.
+TEST_F(CopyButton, TextBeyondTheBmpIsCopiedInEachFormAsItsReadersTakeIt)
+{
+    using CharData::OutputFormat;
+    const OutputFormat forms[] = {OutputFormat::PercentEscape, OutputFormat::UTF8, OutputFormat::UTF7,
+                                  OutputFormat::UCN, OutputFormat::NCRHex, OutputFormat::NCRDec,
+                                  OutputFormat::CodePage, OutputFormat::CharName};
+    for (const FormsTest::BeyondBmpCase& c : FormsTest::kBeyondBmpCases) {
+        Clipboard::SetText(c.copy);
+        window_->tbCopy.SetText(L"");
+        SendMessageW(window_->tbCopy.hWnd(), WM_PASTE, 0, 0);
+        ASSERT_EQ(window_->tbCopy.Text(), c.copy) << c.what;
+        std::string names;
+        for (wchar_t unit : c.copy) names += Ansi(std::wstring(window_->CharNames.GetCharName(unit))) + "\r\n";
+        for (OutputFormat format : forms) {
+            const int f = static_cast<int>(format);
+            ChooseForm(window_, f);
+            Clipboard::Clear();
+            ClickCopy(window_);
+            const std::string copied = Clipboard::GetText(Clipboard::FormatText);
+            const std::string& expected = format == OutputFormat::CharName ? names : *c.In(format);
+            EXPECT_EQ(copied, expected) << c.what << ", form " << f;
+            const std::wstring shown = Common::BytesToString(copied);
+            if (format == OutputFormat::CharName) {
+                EXPECT_EQ(window_->cbPreview.ListCount(), static_cast<int>(c.copy.size())) << c.what;
+                EXPECT_EQ(window_->cbPreview.Text() + L"\r\n", shown.substr(0, shown.find(L"\r\n") + 2)) << c.what;
+            } else {
+                EXPECT_EQ(window_->cbPreview.Text(), shown) << c.what << ", form " << f;
+            }
+        }
+        ChooseForm(window_, static_cast<int>(OutputFormat::RTF));
+        EXPECT_EQ(window_->cbPreview.Text(), Common::BytesToString(c.rtf)) << c.what;
     }
 }
 
