@@ -3,7 +3,9 @@
 // asynchronous mode. The calling thread waits for each step with its window
 // messages processed, so the host stays responsive and can cancel, and
 // starts no thread of its own (the library's own threads do the network
-// work). Every fetch ends within its time limit, whatever the server does.
+// work). Every fetch ends within its time limit, whatever the server does,
+// and once it has returned the library calls nothing of this server any
+// more, though its own threads may still wait on the server for a while.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -23,8 +25,8 @@ constexpr unsigned kTimeLimitMs = 15000;
 
 // Downloads the http or https address `address` (no cached copy) into
 // `bytes`. `stop` is asked between the steps and after every batch of window
-// messages; true ends the fetch at once. A body longer than `maxBytes`
-// fails it.
+// messages; true, or WM_QUIT among the messages, ends the fetch at once as
+// cancelled. A body longer than `maxBytes` fails it.
 Fetched Download(const std::string& address, std::size_t maxBytes, const std::function<bool()>& stop,
                  std::string& bytes);
 
