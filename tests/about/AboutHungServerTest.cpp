@@ -6,6 +6,7 @@
 #include "tests/servers/HttpTestServer.h"
 #include "tests/support/ProcessCounts.h"
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -18,40 +19,61 @@ using Reply = HttpTestServer::Reply;
 
 class AboutHungServer : public AboutFixture {
 protected:
+    enum class Close { DuringTheCheck, AfterTheFailure, AfterTheServerDroppedTheFirstConnection };
     // A check against `server`, the window closed with Esc as soon as the
-    // server has the client's hello, or else after the check failed.
-    void CheckAndClose(HttpTestServer& server, bool midCheck)
+    // server has the client's hello, or after the check failed, or once the
+    // server dropped the first connection and the library connected again.
+    void CheckAndClose(HttpTestServer& server, Close when)
     {
         HWND button = form->bbUpdate.hWnd();
-        server.Midway = midCheck ? std::function<void()>([button] { PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 1); })
-                                 : nullptr;
+        hellos_ = 0;
+        server.Midway = [this, &server, button, when] {
+            bool first = ++hellos_ == 1;
+            if (when == Close::AfterTheServerDroppedTheFirstConnection && first)
+                server.Drop(false);
+            else if (when != Close::AfterTheFailure)
+                PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 1);
+        };
         form->ucUpdate.PutText(L"RemotePath", server.SecureUrl());
         form->bbUpdate_Click();
-        if (!midCheck) {
+        if (when == Close::AfterTheFailure) {
             EXPECT_EQ(form->tlUpdate.Caption(), L"Remote resource is not accessible now. Please try later.");
             form->bbClose.SetValue(true);
         }
         EXPECT_FALSE(form->Loaded());
     }
+    // The connections that brought the server a client's hello (on the
+    // server's threads).
+    std::atomic<int> hellos_{0};
     // Until the library's threads that waited on the server are gone.
     static bool LibraryDone(int threadsBefore) { return TestWait::PumpUntil([&] { return ThreadCount() <= threadsBefore; }, 30000); }
 };
 
-// The window closed during the check, and after its failure; the server
-// drops the connection later (and the one the library's fallback to an
-// older TLS version makes then). The program lives on, and a window opened
-// afterwards checks as always.
+// The window closed during the check, after its failure, and after the
+// server dropped the first connection (the library's fallback to an older
+// TLS version connected again); the server drops the connection later (and
+// the one the fallback makes then). The program lives on, and a window
+// opened afterwards checks as always.
 TEST_F(AboutHungServer, TheServerLettingGoAfterTheWindowClosedHarmsNothing)
 {
-    for (bool midCheck : {true, false}) {
-        SCOPED_TRACE(midCheck ? "closed during the check" : "closed after the failure");
+    struct {
+        const char* name;
+        Close when;
+        int connections;
+    } cases[] = {
+        {"closed during the check", Close::DuringTheCheck, 1},
+        {"closed after the failure", Close::AfterTheFailure, 1},
+        {"closed after the server dropped the first connection", Close::AfterTheServerDroppedTheFirstConnection, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         HttpTestServer server;
         ASSERT_TRUE(server.Listening());
         server.Serve(Reply::Hang, "");
         Reopen();
         const int threadsBefore = ThreadCount();
-        CheckAndClose(server, midCheck);
-        EXPECT_EQ(server.Accepted(), 1);
+        CheckAndClose(server, c.when);
+        EXPECT_EQ(server.Accepted(), c.connections);
         server.Drop();
         EXPECT_TRUE(LibraryDone(threadsBefore));
 
@@ -78,7 +100,7 @@ TEST_F(AboutHungServer, ManyChecksLeaveNothingOnceTheServerLetsGo)
         const int threadsBefore = ThreadCount();
         for (int cycle = 1; cycle <= 25; ++cycle) {
             Reopen();
-            CheckAndClose(server, true);
+            CheckAndClose(server, Close::DuringTheCheck);
             if (cycle == 1) threadsAfterFirst = ThreadCount(), handlesAfterFirst = HandleCount();
         }
         threadsHeld = ThreadCount(), handlesHeld = HandleCount();

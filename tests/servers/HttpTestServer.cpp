@@ -166,10 +166,10 @@ int HttpTestServer::Open()
     return static_cast<int>(connections_.size());
 }
 
-void HttpTestServer::Drop()
+void HttpTestServer::Drop(bool laterOnesToo)
 {
     std::lock_guard lock(mutex_);
-    dropping_ = true;
+    if (laterOnesToo) dropping_ = true;
     for (unsigned long long c : connections_) shutdown(static_cast<SOCKET>(c), SD_BOTH);
 }
 

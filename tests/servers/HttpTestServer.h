@@ -44,9 +44,10 @@ public:
     // Connections accepted so far, and those of them open now.
     int Accepted() const noexcept { return accepted_; }
     int Open();
-    // Closes every connection open now, and from then on each new one as
-    // soon as it is accepted: a hung server that lets go at last.
-    void Drop();
+    // Closes every connection open now, and unless `laterOnesToo` is false
+    // from then on each new one as soon as it is accepted: a hung server
+    // that lets go at last.
+    void Drop(bool laterOnesToo = true);
     // Called on the connection's thread between the halves of a Halves
     // reply, and when a Silent or Drip reply has begun.
     std::function<void()> Midway;
