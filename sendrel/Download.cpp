@@ -154,6 +154,18 @@ std::string Combine(const std::string& base, const std::string& location)
     return combined;
 }
 
+// The connect, send and receive time-outs of `handle`: set on the session
+// for the handles made from it, and on each request, where alone the library
+// takes the send and receive time-outs under Wine. A request whose server
+// never answers then also ends inside the library, at the fetch's deadline,
+// instead of holding one of its threads and a socket until the server lets
+// go, after the fetch has long returned.
+void SetTimeouts(HINTERNET handle, DWORD milliseconds)
+{
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+        InternetSetOptionA(handle, option, &milliseconds, sizeof(milliseconds));
+}
+
 // Where a read puts what it got. The library writes there when a read
 // that went on in the background completes, also after its request closed.
 struct ReadBuffer {
@@ -201,6 +213,8 @@ public:
         request_.Reset(HttpOpenRequestA(connect_.Get(), "GET", address.path.c_str(), "HTTP/1.0", nullptr, nullptr,
                                         flags, context_));
         if (!request_.Get()) return Step::Failed;
+        ULONGLONG now = GetTickCount64();
+        SetTimeouts(request_.Get(), static_cast<DWORD>(deadline_ > now ? deadline_ - now : 1));
         return Finish(HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0));
     }
 
@@ -281,12 +295,6 @@ private:
     InternetHandle connect_;
     InternetHandle request_;
 };
-
-void SetTimeouts(HINTERNET internet, DWORD milliseconds)
-{
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-        InternetSetOptionA(internet, option, &milliseconds, sizeof(milliseconds));
-}
 
 } // namespace
 

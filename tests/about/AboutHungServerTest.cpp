@@ -117,5 +117,26 @@ TEST_F(AboutHungServer, ManyChecksLeaveNothingOnceTheServerLetsGo)
     EXPECT_LE(HandleCount(), handlesAfterFirst);
 }
 
+// A plain http server that takes the request and never answers nor lets
+// go: the library gives up on it by itself at the check's time limit, so
+// checks against it do not pile up threads and sockets. (A TLS handshake
+// that never gets an answer is held by the library until the server lets
+// go, whatever the time-outs.)
+TEST_F(AboutHungServer, TheLibraryGivesUpOnAnHttpServerThatNeverLetsGo)
+{
+    HttpTestServer server;
+    ASSERT_TRUE(server.Listening());
+    server.Serve(Reply::Hang, "");
+    Reopen();
+    const int threadsBefore = ThreadCount();
+    HWND button = form->bbUpdate.hWnd();
+    server.Midway = [button] { PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 1); };
+    form->ucUpdate.PutText(L"RemotePath", server.Url());
+    form->bbUpdate_Click();
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_TRUE(LibraryDone(threadsBefore));
+    EXPECT_EQ(server.Open(), 0);
+}
+
 } // namespace
 
