@@ -215,6 +215,7 @@ public:
         if (!request_.Get()) return Step::Failed;
         ULONGLONG now = GetTickCount64();
         SetTimeouts(request_.Get(), static_cast<DWORD>(deadline_ > now ? deadline_ - now : 1));
+        Arm();
         return Finish(HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0));
     }
 
@@ -253,6 +254,7 @@ public:
             // something came or the body ended (the count comes with that
             // news, not through `available`), and is asked again.
             DWORD available = 0;
+            Arm();
             BOOL now = InternetQueryDataAvailable(request_.Get(), &available, 0, 0);
             Step step = Finish(now);
             if (step != Step::Done) return Unfinished(step);
@@ -260,6 +262,7 @@ public:
             if (available == 0) break;
             DWORD wanted = std::min<DWORD>(available, sizeof(read_->bytes));
             read_->count = 0;
+            Arm();
             step = Finish(InternetReadFile(request_.Get(), read_->bytes, wanted, &read_->count), true);
             if (step != Step::Done) return Unfinished(step);
             if (read_->count == 0) break;
@@ -270,6 +273,10 @@ public:
     }
 
 private:
+    // Before a library call that may go on in the background: no earlier
+    // news stands for its end.
+    void Arm() { ResetEvent(completion_.done.Get()); }
+
     // The outcome of a library call that may go on in the background
     // (`started` false with ERROR_IO_PENDING): waits for it then. A read
     // (`reading`) not waited to its end keeps its buffer in use.
