@@ -105,10 +105,7 @@ HttpTestServer::~HttpTestServer()
     // Connections still answered end now: a silent one waits for the
     // client, which may never come back.
     if (stopping_) SetEvent(stopping_);
-    {
-        std::lock_guard lock(mutex_);
-        for (unsigned long long c : connections_) shutdown(static_cast<SOCKET>(c), SD_BOTH);
-    }
+    Drop();
     for (std::thread& t : answering_) t.join();
     if (stopping_) CloseHandle(stopping_);
     WSACleanup();

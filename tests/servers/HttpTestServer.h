@@ -49,7 +49,8 @@ public:
     // that lets go at last.
     void Drop(bool laterOnesToo = true);
     // Called on the connection's thread between the halves of a Halves
-    // reply, and when a Silent or Drip reply has begun.
+    // reply, when a Silent or Drip reply has begun, and when a Hang
+    // connection's first bytes came.
     std::function<void()> Midway;
     std::atomic<int> DripInterval{1000};
 
@@ -66,7 +67,7 @@ private:
     std::string body_;
     std::atomic<int> requests_{0};
     std::atomic<int> accepted_{0};
-    std::atomic<bool> dropping_{false};
+    bool dropping_ = false; // under mutex_
     std::thread thread_;
     // The connections being answered (SOCKETs), and their threads.
     std::vector<unsigned long long> connections_;
