@@ -320,9 +320,14 @@ LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
     try {
-        // A key that another module's message loop shows this form first.
-        if (msg == FormKeyMessage() && lParam)
-            return PreTranslateFormKey(*self, *reinterpret_cast<MSG*>(lParam)) ? kFormKeyUsed : kFormKeySeen;
+        // A key that another module's message loop on this thread shows
+        // this form first. Any process may send or post the message: it
+        // carries the key by value and is taken only from this thread.
+        if (msg == FormKeyMessage() && lParam >= WM_KEYFIRST && lParam <= WM_KEYLAST &&
+            InSendMessageEx(nullptr) == ISMEX_NOSEND) {
+            MSG key{GetFocus(), static_cast<UINT>(lParam), wParam, 0, 0, {}};
+            return PreTranslateFormKey(*self, key) ? kFormKeyUsed : kFormKeySeen;
+        }
         return self->HandleMessage(msg, wParam, lParam);
     } catch (...) {
         return DefWindowProcW(wnd, msg, wParam, lParam);

@@ -47,7 +47,7 @@ bool PreTranslateKey(MSG& msg)
     if (Form* form = Form::FromWindow(msg.hwnd)) return PreTranslateFormKey(*form, msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (!root) return false;
-    LRESULT answer = SendMessageW(root, FormKeyMessage(), 0, reinterpret_cast<LPARAM>(&msg));
+    LRESULT answer = SendMessageW(root, FormKeyMessage(), msg.wParam, static_cast<LPARAM>(msg.message));
     if (answer) return answer == kFormKeyUsed;
     return DialogLike(root) && IsDialogMessageW(root, &msg);
 }

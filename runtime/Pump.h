@@ -24,7 +24,11 @@ bool PreTranslateFormKey(Form& form, MSG& msg);
 // The message by which a message loop shows a key first to a form that
 // another module made (each module holding this runtime has forms of its
 // own: a control's server waits with messages processed inside its host).
-// lParam is the MSG. The answer: 0 from a window that is no such form,
+// The key goes by value: wParam is the key message's wParam, lParam its
+// message number (WM_KEYFIRST to WM_KEYLAST). A form takes it only when it
+// is sent from its own thread, as a loop does; from another thread or
+// process, or with anything else in lParam, it is the plain message it is.
+// The answer: 0 from a window that is no such form (or did not take it),
 // else one of the two below.
 UINT FormKeyMessage();
 constexpr LRESULT kFormKeySeen = 1;

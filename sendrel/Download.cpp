@@ -8,7 +8,6 @@
 #include <memory>
 #include <mutex>
 
-#include "runtime/ComServer.h"
 #include "runtime/Pump.h"
 #include "runtime/ScopedWin.h"
 #include "runtime/SlimLock.h"
@@ -19,50 +18,75 @@ namespace {
 
 unsigned g_timeLimit = kTimeLimitMs;
 
-// Keeps the internet library loaded for the rest of the process once a
-// fetch has used it, and with it the socket and security libraries it
-// brought in. After a fetch has closed its handles, the library's worker
-// threads may still run inside them for as long as a server holds on (a
-// connection or a TLS handshake that never gets an answer), and nothing
-// tells when they are done: unloading the library with this server would
-// pull their code from under them.
-void PinInternetLibrary()
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD);
+
+// Keeps the internet library, and this server, loaded for the rest of the
+// process once a fetch has used them. After a fetch has closed its handles,
+// the library's worker threads may still run inside it for as long as a
+// server holds on (a connection or a TLS handshake that never gets an
+// answer), with the socket and security libraries it brought in, and may
+// still call the status callback here: nothing tells when they are done,
+// and a callback's last instructions run after anything it could signal.
+// Unloading either would pull code from under a running thread.
+void PinLibraries()
 {
-    HMODULE library = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"wininet.dll", &library);
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"wininet.dll", &module);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                       reinterpret_cast<LPCWSTR>(&OnStatus), &module);
 }
 
-// How one request learns that a step it left to the library in the
-// background is over. The library's status callback signals it on the
-// library's threads.
-struct Completion {
+// What one request shares with the library: the news that a step left to
+// the background is over, and every place the library writes a step's
+// outcome into. A step the request gave up on (cancelled, out of time)
+// still ends in the library later, which then writes here and signals; so
+// the exchange lives until the library has sent the closing notice of each
+// handle made with the request's context number, the last thing it does
+// for a handle, after every operation on it has ended.
+struct Exchange {
     Runtime::ScopedHandle done{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
     DWORD_PTR result = 0;
+    DWORD available = 0;
+    DWORD count = 0;
+    char bytes[2048];
+    int handles = 0;        // made with the context, their closing notice still to come
+    bool released = false;  // the request is over
 };
 
-// The completions of the requests open now, by the context number each
-// request gives the library. The library holds the number, not an address:
-// a callback that comes while its request is closing finds nothing, and
-// touches nothing that request freed.
-Runtime::SlimLock g_completionsLock;
-std::map<DWORD_PTR, Completion*> g_completions;
+// The exchanges alive, by the context number each request gives the
+// library. The library holds the number, not an address.
+Runtime::SlimLock g_exchangesLock;
+std::map<DWORD_PTR, std::unique_ptr<Exchange>> g_exchanges;
 DWORD_PTR g_lastContext = 0;
+
+// Under the lock: drops the exchange once both its request and the library
+// are done with it.
+void DropIfDone(std::map<DWORD_PTR, std::unique_ptr<Exchange>>::iterator found)
+{
+    if (found->second->released && found->second->handles == 0) g_exchanges.erase(found);
+}
 
 void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD)
 {
-    // The server stays loaded while a callback runs in it.
-    Runtime::ComServer::ObjectLock running;
-    if (status != INTERNET_STATUS_REQUEST_COMPLETE || !info) return;
-    std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
-    auto found = g_completions.find(context);
-    if (found == g_completions.end()) return;
-    found->second->result = static_cast<INTERNET_ASYNC_RESULT*>(info)->dwResult;
-    SetEvent(found->second->done.Get());
+    if (status != INTERNET_STATUS_REQUEST_COMPLETE && status != INTERNET_STATUS_HANDLE_CLOSING) return;
+    std::lock_guard<Runtime::SlimLock> hold(g_exchangesLock);
+    auto found = g_exchanges.find(context);
+    if (found == g_exchanges.end()) return;
+    Exchange& exchange = *found->second;
+    if (status == INTERNET_STATUS_HANDLE_CLOSING) {
+        --exchange.handles;
+        DropIfDone(found);
+    } else if (info) {
+        exchange.result = static_cast<INTERNET_ASYNC_RESULT*>(info)->dwResult;
+        SetEvent(exchange.done.Get());
+    }
 }
 
-// An internet handle that closes itself. Its status callback is cleared
-// first, so that the library calls back no more for it: its work may go on
-// in the background after the close, and the server may be gone by then.
+// An internet handle that closes itself. Its status callback stays: the
+// library reads the callback's address more than once before it calls it,
+// so clearing it while one of its threads is about to call back could make
+// it call nothing at all; the callback's code stays loaded (PinLibraries)
+// and finds nothing of a request that is over.
 class InternetHandle {
 public:
     explicit InternetHandle(HINTERNET h = nullptr) noexcept : h_(h) {}
@@ -72,10 +96,7 @@ public:
     HINTERNET Get() const noexcept { return h_; }
     void Reset(HINTERNET h = nullptr) noexcept
     {
-        if (h_) {
-            InternetSetStatusCallbackA(h_, nullptr);
-            InternetCloseHandle(h_);
-        }
+        if (h_) InternetCloseHandle(h_);
         h_ = h;
     }
 
@@ -166,34 +187,26 @@ void SetTimeouts(HINTERNET handle, DWORD milliseconds)
         InternetSetOptionA(handle, option, &milliseconds, sizeof(milliseconds));
 }
 
-// Where a read puts what it got. The library writes there when a read
-// that went on in the background completes, also after its request closed.
-struct ReadBuffer {
-    char bytes[2048];
-    DWORD count = 0;
-};
-
 // One HTTP request of a fetch: its connection and request handles, made
 // with one context number, and its steps.
 class Request {
 public:
     Request(ULONGLONG deadline, const std::function<bool()>& stop) : deadline_(deadline), stop_(stop)
     {
-        std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
+        auto exchange = std::make_unique<Exchange>();
+        exchange_ = exchange.get();
+        std::lock_guard<Runtime::SlimLock> hold(g_exchangesLock);
         context_ = ++g_lastContext;
-        g_completions[context_] = &completion_;
+        g_exchanges.emplace(context_, std::move(exchange));
     }
     ~Request()
     {
         request_.Reset();
         connect_.Reset();
-        {
-            std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
-            g_completions.erase(context_);
-        }
-        // The library announced the bytes before they were read, so a read
-        // completes at once; one that did not is left its buffer.
-        if (readLeft_) read_.release();
+        std::lock_guard<Runtime::SlimLock> hold(g_exchangesLock);
+        auto found = g_exchanges.find(context_);
+        found->second->released = true;
+        DropIfDone(found);
     }
     Request(const Request&) = delete;
     Request& operator=(const Request&) = delete;
@@ -201,7 +214,7 @@ public:
     // Connects, sends the request and waits for the reply's header.
     Step Send(HINTERNET internet, const Address& address)
     {
-        connect_.Reset(InternetConnectA(internet, address.host.c_str(), address.port, nullptr, nullptr,
+        Keep(connect_, InternetConnectA(internet, address.host.c_str(), address.port, nullptr, nullptr,
                                         INTERNET_SERVICE_HTTP, 0, context_));
         if (!connect_.Get()) return Step::Failed;
         DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT |
@@ -210,7 +223,7 @@ public:
         // connection, not in chunks. The library reads a chunked body cut
         // short inside a chunk as a whole one and shows nothing of the
         // chunks, so a cut could not be told from the end.
-        request_.Reset(HttpOpenRequestA(connect_.Get(), "GET", address.path.c_str(), "HTTP/1.0", nullptr, nullptr,
+        Keep(request_, HttpOpenRequestA(connect_.Get(), "GET", address.path.c_str(), "HTTP/1.0", nullptr, nullptr,
                                         flags, context_));
         if (!request_.Get()) return Step::Failed;
         ULONGLONG now = GetTickCount64();
@@ -251,54 +264,56 @@ public:
         for (;;) {
             if (!Runtime::DoEvents() || stop_()) return Fetched::Cancelled;
             // What the library holds now. When nothing yet, it tells when
-            // something came or the body ended (the count comes with that
-            // news, not through `available`), and is asked again.
-            DWORD available = 0;
+            // something came or the body ended, and is asked again.
             Arm();
-            BOOL now = InternetQueryDataAvailable(request_.Get(), &available, 0, 0);
+            BOOL now = InternetQueryDataAvailable(request_.Get(), &exchange_->available, 0, 0);
             Step step = Finish(now);
             if (step != Step::Done) return Unfinished(step);
             if (!now) continue;
-            if (available == 0) break;
-            DWORD wanted = std::min<DWORD>(available, sizeof(read_->bytes));
-            read_->count = 0;
+            if (exchange_->available == 0) break;
+            DWORD wanted = std::min<DWORD>(exchange_->available, sizeof(exchange_->bytes));
+            exchange_->count = 0;
             Arm();
-            step = Finish(InternetReadFile(request_.Get(), read_->bytes, wanted, &read_->count), true);
+            step = Finish(InternetReadFile(request_.Get(), exchange_->bytes, wanted, &exchange_->count));
             if (step != Step::Done) return Unfinished(step);
-            if (read_->count == 0) break;
-            if (bytes.size() + read_->count > maxBytes) return Fetched::Failed;
-            bytes.append(read_->bytes, read_->count);
+            if (exchange_->count == 0) break;
+            if (bytes.size() + exchange_->count > maxBytes) return Fetched::Failed;
+            bytes.append(exchange_->bytes, exchange_->count);
         }
         return hasLength && bytes.size() != announced ? Fetched::Failed : Fetched::Complete;
     }
 
 private:
+    // Takes a handle the library made with this request's context number:
+    // its closing notice is counted.
+    void Keep(InternetHandle& handle, HINTERNET made)
+    {
+        handle.Reset(made);
+        if (!made) return;
+        std::lock_guard<Runtime::SlimLock> hold(g_exchangesLock);
+        ++exchange_->handles;
+    }
+
     // Before a library call that may go on in the background: no earlier
     // news stands for its end.
-    void Arm() { ResetEvent(completion_.done.Get()); }
+    void Arm() { ResetEvent(exchange_->done.Get()); }
 
     // The outcome of a library call that may go on in the background
-    // (`started` false with ERROR_IO_PENDING): waits for it then. A read
-    // (`reading`) not waited to its end keeps its buffer in use.
-    Step Finish(BOOL started, bool reading = false)
+    // (`started` false with ERROR_IO_PENDING): waits for it then.
+    Step Finish(BOOL started)
     {
         if (started) return Step::Done;
         if (GetLastError() != ERROR_IO_PENDING) return Step::Failed;
-        Step step = Await(completion_.done.Get(), deadline_, stop_);
-        if (step != Step::Done) {
-            readLeft_ = reading;
-            return step;
-        }
-        std::lock_guard<Runtime::SlimLock> hold(g_completionsLock);
-        return completion_.result ? Step::Done : Step::Failed;
+        Step step = Await(exchange_->done.Get(), deadline_, stop_);
+        if (step != Step::Done) return step;
+        std::lock_guard<Runtime::SlimLock> hold(g_exchangesLock);
+        return exchange_->result ? Step::Done : Step::Failed;
     }
 
-    Completion completion_;
+    Exchange* exchange_ = nullptr; // owned by g_exchanges
     DWORD_PTR context_ = 0;
     ULONGLONG deadline_;
     const std::function<bool()>& stop_;
-    std::unique_ptr<ReadBuffer> read_ = std::make_unique<ReadBuffer>();
-    bool readLeft_ = false;
     InternetHandle connect_;
     InternetHandle request_;
 };
@@ -317,11 +332,12 @@ Fetched Download(const std::string& address, std::size_t maxBytes, const std::fu
 {
     const DWORD limit = g_timeLimit;
     const ULONGLONG deadline = GetTickCount64() + limit;
-    PinInternetLibrary();
+    PinLibraries();
     InternetHandle internet(InternetOpenA("", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC));
     if (!Runtime::DoEvents() || stop()) return Fetched::Cancelled;
     if (!internet.Get()) return Fetched::Failed;
-    // The handles made from it take its callback.
+    // The handles made from it take its callback. The session itself has
+    // no context number, so the library calls nothing for it.
     InternetSetStatusCallbackA(internet.Get(), OnStatus);
     SetTimeouts(internet.Get(), limit);
     std::string url = address;

@@ -3,9 +3,12 @@
 // asynchronous mode. The calling thread waits for each step with its window
 // messages processed, so the host stays responsive and can cancel, and
 // starts no thread of its own (the library's own threads do the network
-// work). Every fetch ends within its time limit, whatever the server does,
-// and once it has returned the library calls nothing of this server any
-// more, though its own threads may still wait on the server for a while.
+// work). Every fetch ends within its time limit, whatever the server does.
+// A step given up on may still end in the library's threads after the fetch
+// has returned: the library then writes and signals only into memory kept
+// for it until it has closed the request's handles, never into the
+// caller's, and its status callback stays loaded: the internet library and
+// this server stay loaded for the rest of the process once a fetch began.
 #include <cstddef>
 #include <functional>
 #include <string>

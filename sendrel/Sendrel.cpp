@@ -114,7 +114,7 @@ STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* r
     Runtime::ComPtr<IUnknown> self(static_cast<IOleObject*>(this));
     return Runtime::Guarded(L"Sendrel", [&] {
         aSendrel::ReplyItems items;
-        *result = aSendrel::CheckForUpdate(remotePath_, localVersion_, cancels_, items);
+        *result = RunCheck(items);
         if (items.read && Given(sVersion)) {
             Runtime::Variant version;
             V_VT(version.Get()) = VT_BSTR;
@@ -129,6 +129,16 @@ STDMETHODIMP Sendrel::CheckForUpdate(VARIANT* sVersion, VARIANT* nSize, short* r
         }
         return S_OK;
     });
+}
+
+short Sendrel::RunCheck(aSendrel::ReplyItems& items)
+{
+    struct Running {
+        int& checks;
+        explicit Running(int& count) : checks(++count) {}
+        ~Running() { --checks; }
+    } running(checks_);
+    return aSendrel::CheckForUpdate(remotePath_, localVersion_, cancels_, items);
 }
 
 void Sendrel::ReadProperties(IPropertyBag* bag)

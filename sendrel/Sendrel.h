@@ -42,6 +42,9 @@ public:
 
     // One tick of the control's one-second timer: checks on the first tick
     // and then every 3,599 ticks, unless a newer version was found today.
+    // A check that falls due while one of this control's checks runs waits
+    // for the first tick after it: started inside that check's wait, it
+    // would hold the running check's return until its own end.
     void toUpdate_Timer();
 
 private:
@@ -54,6 +57,8 @@ private:
 
     // Stores a text property and tells the host.
     HRESULT LetText(std::wstring& field, BSTR value, DISPID id);
+    // A check of this control, counted in checks_ while it runs.
+    short RunCheck(aSendrel::ReplyItems& items);
     void DailyCheck();
     // The stored result: kind REG_SZ for "LastVer", REG_DWORD for "LastDate".
     std::wstring ReadSetting(const std::wstring& name, DWORD kind) const;
@@ -64,5 +69,6 @@ private:
     long saveStyle_ = FileSave;
     std::wstring remotePath_, localPath_, localVersion_;
     short ticks_ = 0;
+    int checks_ = 0;
     aSendrel::CancelCount cancels_ = 0;
 };

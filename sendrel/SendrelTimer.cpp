@@ -20,9 +20,11 @@ void Sendrel::toUpdate_Timer()
 {
     AddRef();
     Runtime::ComPtr<IUnknown> self(static_cast<IOleObject*>(this));
-    if (ticks_ == 0) ticks_ = 3600;
-    ++ticks_;
-    if (ticks_ > 3599) {
+    if (ticks_ == 0)
+        ticks_ = 3600;
+    else if (ticks_ < 3600)
+        ++ticks_;
+    if (ticks_ == 3600 && checks_ == 0) {
         ticks_ = 1;
         DailyCheck();
     }
@@ -33,7 +35,7 @@ void Sendrel::DailyCheck()
     std::wstring today = aSendrel::Today();
     if (today == ReadSetting(L"LastDate", REG_DWORD)) return;
     aSendrel::ReplyItems items;
-    if (aSendrel::CheckForUpdate(remotePath_, localVersion_, cancels_, items) <= 0) return;
+    if (RunCheck(items) <= 0) return;
     std::wstring old = ReadSetting(L"LastVer", REG_SZ);
     WriteSetting(L"LastVer", REG_SZ, items.version);
     WriteSetting(L"LastDate", REG_DWORD, today);

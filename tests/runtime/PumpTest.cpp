@@ -112,28 +112,88 @@ protected:
     void Form_KeyDown(int&, int) override { ++keyDowns; }
 };
 
+class ShownKeyForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(form.Load());
+        form.Show();
+        SetForegroundWindow(form.hWnd());
+        form.bbFirst.SetFocus();
+        ASSERT_EQ(GetFocus(), form.bbFirst.hWnd());
+    }
+    void TearDown() override
+    {
+        form.Unload();
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    LRESULT ShowKey(UINT message, WPARAM key)
+    {
+        return SendMessageW(form.hWnd(), FormKeyMessage(), key, static_cast<LPARAM>(message));
+    }
+    KeyForm form;
+};
+
 // What another module's loop sends: the form previews the key and moves
 // the focus on Tab, and says whether it used the key up.
-TEST(PumpFocus, AFormIsShownTheKeysOfAnotherModulesLoop)
+TEST_F(ShownKeyForm, AFormIsShownTheKeysOfAnotherModulesLoop)
 {
-    KeyForm form;
-    ASSERT_TRUE(form.Load());
-    form.Show();
-    SetForegroundWindow(form.hWnd());
-    form.bbFirst.SetFocus();
-    ASSERT_EQ(GetFocus(), form.bbFirst.hWnd());
-    MSG msg{};
-    msg.hwnd = form.bbFirst.hWnd();
-    msg.message = WM_KEYDOWN;
-    msg.wParam = 'A';
-    EXPECT_EQ(SendMessageW(form.hWnd(), FormKeyMessage(), 0, reinterpret_cast<LPARAM>(&msg)), kFormKeySeen);
+    EXPECT_EQ(ShowKey(WM_KEYDOWN, 'A'), kFormKeySeen);
     EXPECT_EQ(form.keyDowns, 1);
-    msg.wParam = VK_TAB;
-    EXPECT_EQ(SendMessageW(form.hWnd(), FormKeyMessage(), 0, reinterpret_cast<LPARAM>(&msg)), kFormKeyUsed);
+    EXPECT_EQ(ShowKey(WM_KEYDOWN, VK_TAB), kFormKeyUsed);
     EXPECT_EQ(GetFocus(), form.bbSecond.hWnd());
-    form.Unload();
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// Any program on the desktop can send or post the message, with anything
+// in its parameters: from another thread it is refused, and a parameter
+// that is no key message makes it the plain message it is. Nothing is read
+// through lParam, whatever it holds.
+TEST_F(ShownKeyForm, TheKeyMessageFromElsewhereOrWithAnyParameterDoesNothing)
+{
+    const LPARAM wild = static_cast<LPARAM>(0xDEADBEEFCAFEull);
+    // A key message of this process that the sender points at.
+    MSG tab{form.bbFirst.hWnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    const LPARAM pointer = reinterpret_cast<LPARAM>(&tab);
+    struct {
+        const char* name;
+        bool otherThread;
+        bool post;
+        LPARAM lParam;
+    } cases[] = {
+        {"sent from another thread, a wild lParam", true, false, wild},
+        {"sent from another thread, a key", true, false, WM_KEYDOWN},
+        {"posted from another thread, a wild lParam", true, true, wild},
+        {"sent from another thread, the address of a key message", true, false, pointer},
+        {"sent from this thread, a wild lParam", false, false, wild},
+        {"sent from this thread, the address of a key message", false, false, pointer},
+        {"sent from this thread, a message that is no key", false, false, WM_PAINT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LRESULT answer = -1;
+        auto deliver = [&] {
+            if (c.post)
+                answer = PostMessageW(form.hWnd(), FormKeyMessage(), VK_TAB, c.lParam) ? 0 : -1;
+            else
+                answer = SendMessageW(form.hWnd(), FormKeyMessage(), VK_TAB, c.lParam);
+        };
+        if (c.otherThread) {
+            // The send is answered while this thread waits with its messages processed.
+            HANDLE thread = CreateThread(
+                nullptr, 0, [](void* call) -> DWORD { (*static_cast<decltype(deliver)*>(call))(); return 0; }, &deliver,
+                0, nullptr);
+            ASSERT_NE(thread, nullptr);
+            while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) DoEvents();
+            CloseHandle(thread);
+        } else {
+            deliver();
+        }
+        DoEvents();
+        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(form.keyDowns, 0);
+        EXPECT_EQ(GetFocus(), form.bbFirst.hWnd());
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "tests/servers/SendrelFixture.h"
 
 #include <atomic>
+#include <cstdint>
 
 #include "sendrel/Download.h"
 
@@ -32,6 +33,21 @@ protected:
 private:
     unsigned previousLimit_ = 0;
 };
+
+// Lays a frame of known bytes over the stack that the caller's calls have
+// just given back, holds it `milliseconds`, and counts the 4-byte slots of
+// it that changed meanwhile: what something still running behind those
+// calls wrote into memory that is no longer theirs.
+[[gnu::noinline]] int SlotsWrittenBehindTheCaller(DWORD milliseconds)
+{
+    constexpr std::uint32_t kKnown = 0xA5C3A5C3u;
+    volatile std::uint32_t frame[16384];
+    for (auto& slot : frame) slot = kKnown;
+    Sleep(milliseconds);
+    int written = 0;
+    for (auto& slot : frame) written += slot != kKnown;
+    return written;
+}
 
 TEST_F(SendrelSlowServer, MisbehavingServersGiveMinusOne)
 {
@@ -178,6 +194,57 @@ TEST_F(SendrelSlowServer, AQuitDuringTheCheckEndsItAsCancelled)
         EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
         EXPECT_EQ(quit.wParam, 7u);
         server.Midway = nullptr;
+    }
+}
+
+// A check stopped while the internet library waits for the body (the
+// server sent the header, then a byte now and then): the library's wait
+// goes on after the check has returned and ends when a byte comes or its
+// receive time-out passes. Whichever way the check stopped, nothing of the
+// caller's stack changes then, and a check right after reads its reply.
+TEST_F(SendrelSlowServer, AStoppedCheckLeavesTheLibraryNothingOfTheCallersToWriteInto)
+{
+    enum class Stop { Cancel, HostsClose, Quit, Deadline };
+    struct {
+        const char* name;
+        Stop stop;
+        int result;
+    } cases[] = {
+        {"Cancel", Stop::Cancel, -2},
+        {"the host's Close", Stop::HostsClose, -2},
+        {"a quit", Stop::Quit, -2},
+        {"the deadline", Stop::Deadline, -1},
+    };
+    server.DripInterval = 700;
+    Runtime::ComPtr<IOleObject> ole;
+    ASSERT_EQ(control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(ole.Put())), S_OK);
+    const DWORD thread = GetCurrentThreadId();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PostedCall stopper(control.Get());
+        if (c.stop == Stop::HostsClose) stopper.onPost = [&ole] { ole->Close(OLECLOSE_NOSAVE); };
+        // Once the library waits for the body.
+        server.Midway = [&c, &stopper, thread] {
+            if (c.stop == Stop::Deadline) return;
+            Sleep(300);
+            if (c.stop == Stop::Quit)
+                PostThreadMessageW(thread, WM_QUIT, 0, 0);
+            else
+                stopper.Post();
+        };
+        server.Serve(Reply::Drip, "Version=6.09;Size=1024;");
+        Outcome outcome = Check();
+        int written = SlotsWrittenBehindTheCaller(2 * kShortLimit);
+        EXPECT_EQ(written, 0);
+        EXPECT_EQ(outcome.result, c.result);
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        server.Midway = nullptr;
+        server.Serve(Reply::Body, "Version=6.09;Size=1024;");
+        Outcome next = Check();
+        EXPECT_EQ(next.result, 1);
+        EXPECT_EQ(Narrow(next.version), "6.09");
+        EXPECT_EQ(Narrow(next.size), "1024");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "tests/servers/SendrelFixture.h"
 
 #include "runtime/Pump.h"
+#include "tests/servers/PostedCall.h"
 #include "sendrel/Today.h"
 #include "tests/support/TempFolder.h"
 
@@ -205,6 +206,31 @@ TEST_F(SendrelTimer, WithoutAPlaceForTheResultNothingIsWritten)
     wchar_t value[64] = {};
     DWORD size = sizeof(value);
     EXPECT_NE(RegGetValueW(HKEY_LOCAL_MACHINE, nullptr, L"LastVer", RRF_RT_ANY, nullptr, value, &size), ERROR_SUCCESS);
+}
+
+// A check that falls due while the host's own check waits on the server
+// does not start inside that wait (where it would hold the host's check
+// until its own end, and ask the server twice): it runs on the first tick
+// after the host's check.
+TEST_F(SendrelTimer, ACheckDueDuringTheHostsCheckRunsOnTheTickAfterIt)
+{
+    PostedCall window(control.Get());
+    window.onPost = [&] {
+        Ticks(1);
+        Runtime::Variant ignored;
+        CallMethod(control.Get(), L"Cancel", {}, ignored);
+    };
+    server.Midway = [&window] { window.Post(); };
+    server.Serve(Reply::Silent, "");
+    EXPECT_EQ(Check().result, -2);
+    EXPECT_EQ(window.calls, 1);
+    EXPECT_EQ(server.Requests(), 1);
+    server.Midway = nullptr;
+    server.Serve(Reply::Body, "Version=\"6.09\";Size=1482752;");
+    Ticks(1);
+    EXPECT_EQ(server.Requests(), 2);
+    EXPECT_EQ(Narrow(IniValue(L"LastVer")), "6.09");
+    EXPECT_EQ(events.newVersions, std::vector<std::wstring>{L"6.09"});
 }
 
 } // namespace
