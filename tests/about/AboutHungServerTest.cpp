@@ -55,8 +55,10 @@ protected:
 
 // The window closed during the check, after its failure, and after the
 // server dropped the first connection (the library's fallback to an older
-// TLS version connected again); the server drops the connection later (and
-// the one the fallback makes then). The program lives on, and a window
+// TLS version connected again), all in the TLS handshake; and closed while
+// the library waits for the body of a plain http reply whose header came.
+// The server drops the connection later (and the one the fallback makes
+// then), and the library's waits end. The program lives on, and a window
 // opened afterwards checks as always.
 TEST_F(AboutHungServer, TheServerLettingGoAfterTheWindowClosedHarmsNothing)
 {
@@ -64,19 +66,24 @@ TEST_F(AboutHungServer, TheServerLettingGoAfterTheWindowClosedHarmsNothing)
         const char* name;
         Close when;
         int connections;
+        Reply reply;
     } cases[] = {
-        {"closed during the check", Close::DuringTheCheck, 1},
-        {"closed after the failure", Close::AfterTheFailure, 1},
-        {"closed after the server dropped the first connection", Close::AfterTheServerDroppedTheFirstConnection, 2},
+        {"closed during the check", Close::DuringTheCheck, 1, Reply::Hang},
+        {"closed after the failure", Close::AfterTheFailure, 1, Reply::Hang},
+        {"closed after the server dropped the first connection", Close::AfterTheServerDroppedTheFirstConnection, 2,
+         Reply::Hang},
+        {"closed while the body is awaited", Close::DuringTheCheck, 1, Reply::Drip},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HttpTestServer server;
         ASSERT_TRUE(server.Listening());
-        server.Serve(Reply::Hang, "");
+        // A header, then a body that does not come.
+        server.DripInterval = 60000;
+        server.Serve(c.reply, "Version=9.5;Size=100;");
         Reopen();
         const int threadsBefore = ThreadCount();
-        CheckAndClose(server, c.when);
+        CheckAndClose(server, c.when, c.reply == Reply::Hang);
         EXPECT_EQ(server.Accepted(), c.connections);
         server.Drop();
         EXPECT_TRUE(LibraryDone(threadsBefore));
