@@ -321,8 +321,9 @@ LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
     try {
         // A key that another module's message loop on this thread shows
-        // this form first. Any process may send or post the message: it
-        // carries the key by value and is taken only from this thread.
+        // this form first. Any program may send or post the message: it
+        // carries the key by value, and a send from another thread is
+        // refused.
         if (msg == FormKeyMessage() && lParam >= WM_KEYFIRST && lParam <= WM_KEYLAST &&
             InSendMessageEx(nullptr) == ISMEX_NOSEND) {
             MSG key{GetFocus(), static_cast<UINT>(lParam), wParam, 0, 0, {}};

@@ -25,9 +25,10 @@ bool PreTranslateFormKey(Form& form, MSG& msg);
 // another module made (each module holding this runtime has forms of its
 // own: a control's server waits with messages processed inside its host).
 // The key goes by value: wParam is the key message's wParam, lParam its
-// message number (WM_KEYFIRST to WM_KEYLAST). A form takes it only when it
-// is sent from its own thread, as a loop does; from another thread or
-// process, or with anything else in lParam, it is the plain message it is.
+// message number (WM_KEYFIRST to WM_KEYLAST). Any program may send or post
+// the message: sent from another thread or process, or with anything else
+// in lParam, it is the plain message it is; posted, it can do no more than
+// the key it names, as any posted key can.
 // The answer: 0 from a window that is no such form (or did not take it),
 // else one of the two below.
 UINT FormKeyMessage();
