@@ -121,8 +121,9 @@ HWND ChildWithText(HWND parent, const wchar_t* className, const std::wstring& te
 }
 
 // The size box takes any run of digits; what is saved is the size the
-// window draws at (the view's largest, shown as its hint), and the next
-// start shows that size again.
+// copy picture is drawn at (the limit, 500 points, for one above it; the
+// view shows its own largest size as a hint), and the next start shows
+// that size again.
 TEST(Settings, APictureSizeTypedBeyondAnyFontIsSavedAsTheSizeTheWindowUses)
 {
     ProgramRun run;
@@ -144,13 +145,13 @@ TEST(Settings, APictureSizeTypedBeyondAnyFontIsSavedAsTheSizeTheWindowUses)
     }
     ASSERT_FALSE(hint.empty()) << "no hint of the view's size";
     EXPECT_EQ(run.Close(wnd), 0);
-    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), hint);
+    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), L"500");
 
     wnd = run.Start();
     ASSERT_NE(wnd, nullptr) << "no main window at the second start";
-    EXPECT_NE(ChildWithText(wnd, L"ComboBox", hint), nullptr) << "the size box does not show " << hint;
+    EXPECT_NE(ChildWithText(wnd, L"ComboBox", L"500"), nullptr) << "the size box does not show 500";
     EXPECT_EQ(run.Close(wnd), 0);
-    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), hint);
+    EXPECT_EQ(ReadIni(run.Settings(), kPicture, L"cbPicture"), L"500");
 }
 
 TEST(Settings, SecondRunLeavesTheFileByteIdentical)
