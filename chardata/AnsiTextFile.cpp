@@ -29,6 +29,11 @@ std::optional<std::wstring> ReadAnsiTextFile(const std::wstring& path)
         done += read;
     }
     bytes.resize(done);
+    return AnsiText(bytes);
+}
+
+std::wstring AnsiText(std::string_view bytes)
+{
     return Common::BytesToString(bytes, 0, Common::kAllBytes, true);
 }
 

@@ -64,6 +64,10 @@ public:
     // Windows build only.
     bool LoadCharNames(const std::wstring& namesPath, const std::wstring& entitiesPath);
 
+    // The same with the texts of the two files (either may be missing).
+    // Windows build only.
+    bool LoadCharNames(const std::optional<std::wstring>& namesText, const std::optional<std::wstring>& entitiesText);
+
     // Builds the table from scratch: every code point outside the built-in
     // ranges looked up in `library` (an empty source names nothing), the C1
     // names, then the texts of the name and entity files, when given.

@@ -7,11 +7,15 @@ namespace CharData {
 
 bool CharNameTable::LoadCharNames(const std::wstring& namesPath, const std::wstring& entitiesPath)
 {
+    return LoadCharNames(ReadAnsiTextFile(namesPath), ReadAnsiTextFile(entitiesPath));
+}
+
+bool CharNameTable::LoadCharNames(const std::optional<std::wstring>& namesText,
+                                  const std::optional<std::wstring>& entitiesText)
+{
     const GetUNameLibrary library;
-    const std::optional<std::wstring> names = ReadAnsiTextFile(namesPath);
-    const std::optional<std::wstring> entities = ReadAnsiTextFile(entitiesPath);
-    LoadCharNames(library.Source(), names ? std::optional<std::wstring_view>(*names) : std::nullopt,
-                  entities ? std::optional<std::wstring_view>(*entities) : std::nullopt);
+    LoadCharNames(library.Source(), namesText ? std::optional<std::wstring_view>(*namesText) : std::nullopt,
+                  entitiesText ? std::optional<std::wstring_view>(*entitiesText) : std::nullopt);
     return library.Loaded();
 }
 

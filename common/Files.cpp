@@ -4,10 +4,40 @@
 #include <shlobj.h>
 
 #include "common/CheckPath.h"
+#include "common/CodePage.h"
+#include "common/ResourceData.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/ScopedWin.h"
 
 namespace Common {
+
+namespace {
+
+// The system's text for an error code, without its closing line break and
+// full stop; empty when the system has none.
+std::wstring SystemErrorText(DWORD error)
+{
+    wchar_t text[512] = {};
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                             512, nullptr);
+    std::wstring reason(text, n < 512 ? n : 0);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L'.' ||
+                               reason.back() == L' '))
+        reason.pop_back();
+    return reason;
+}
+
+// A run-time file error that names the file and the system's reason:
+// "Path/File access error: C:\folder\name.csv (Access denied)".
+Runtime::Error FileError(int number, const char* message, const std::wstring& path, DWORD error)
+{
+    std::wstring text = L": " + path;
+    const std::wstring reason = SystemErrorText(error);
+    if (!reason.empty()) text += L" (" + reason + L")";
+    return Runtime::Error(number, message + amUnicode::UnicodeToAnsi(text, CP_UTF8));
+}
+
+} // namespace
 
 std::wstring SearchPath(const std::wstring& fileName)
 {
@@ -45,19 +75,21 @@ std::wstring SpecialFolder(int csidl, HWND owner)
 
 bool SaveResToFile(const std::wstring& resourceName, const std::wstring& fileName, HMODULE module)
 {
-    if (!module) module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, resourceName.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (!found) return false;
-    DWORD size = SizeofResource(module, found);
-    const void* bytes = LockResource(LoadResource(module, found));
-    if (!bytes || size <= 1) return false;
+    const std::string_view bytes = ResourceBytes(resourceName, module);
+    if (bytes.size() <= 1) return false;
 
     Runtime::ScopedHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) throw Runtime::Error(75, "Path/File access error");
+    if (!file.Valid()) throw FileError(75, "Path/File access error", fileName, GetLastError());
     DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes, size, &written, nullptr) || written != size)
-        throw Runtime::Error(61, "Disk full");
+    const DWORD size = static_cast<DWORD>(bytes.size());
+    if (!WriteFile(file.Get(), bytes.data(), size, &written, nullptr) || written != size) {
+        // No part of a file is left behind: a later start writes it whole.
+        const DWORD error = GetLastError();
+        file.Reset();
+        DeleteFileW(fileName.c_str());
+        throw FileError(61, "Disk full", fileName, error);
+    }
     return true;
 }
 

@@ -20,7 +20,9 @@ std::wstring SpecialFolder(int csidl, HWND owner);
 
 // Writes the bytes of the program's RCDATA resource `resourceName` to
 // `fileName`. False (and nothing written) when the resource is missing or
-// holds a single byte; a file that cannot be written is run-time error 75.
+// holds a single byte. A file that cannot be created is run-time error 75,
+// one that cannot be written whole error 61 (and is removed again); the
+// error's message names the file and the system's reason.
 bool SaveResToFile(const std::wstring& resourceName, const std::wstring& fileName, HMODULE module = nullptr);
 
 // Opens the shell's Properties sheet of the file (modeless); 0 when it

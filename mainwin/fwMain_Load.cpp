@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 
 #include "chardata/CodePageList.h"
+#include "chardata/NameFileText.h"
 #include "chardata/OutputForms.h"
 #include "common/Files.h"
 #include "common/Ini.h"
@@ -19,11 +22,30 @@
 #include "mainwin/OsVersion.h"
 #include "mainwin/Settings.h"
 #include "runtime/App.h"
+#include "runtime/ErrorReport.h"
 #include "runtime/MessageBox.h"
 
 namespace {
 
 const int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+// One message for the name files that could not be written: the first
+// one's error number, each file's error (its path and the system's reason),
+// and what the run does instead.
+void ReportUnwrittenFiles(std::initializer_list<const CharData::NameFileText*> files)
+{
+    int number = 0;
+    std::string message;
+    for (const CharData::NameFileText* file : files) {
+        if (!file->WriteError) continue;
+        if (number == 0) number = file->WriteError->Number();
+        message += file->WriteError->what();
+        message += "\r\n";
+    }
+    if (number == 0) return;
+    message += "\r\nThe character names and entities built into the program are used for this run.";
+    Runtime::ReportRunTimeError(number, message);
+}
 
 } // namespace
 
@@ -109,11 +131,13 @@ void fwMain::Form_Load()
     cbPicture.Clear();
     for (int size : kPictureSizes) cbPicture.AddItem(std::to_wstring(size));
     // 19. Name and entity files: written from the resources when missing,
-    // never rewritten.
-    if (!Common::FileExists(NamesPath)) Common::SaveResToFile(L"CSV", NamesPath);
-    if (!Common::FileExists(EntitiesPath)) Common::SaveResToFile(L"ENT", EntitiesPath);
+    // never rewritten. One that cannot be written is read from its resource
+    // for this run, and the user is told once which file and why.
+    const CharData::NameFileText names = CharData::ReadNameFile(L"CSV", NamesPath);
+    const CharData::NameFileText entities = CharData::ReadNameFile(L"ENT", EntitiesPath);
+    ReportUnwrittenFiles({&names, &entities});
     // 20. Character data.
-    CharNames.LoadCharNames(NamesPath, EntitiesPath);
+    CharNames.LoadCharNames(names.Text, entities.Text);
     InstalledFonts.ReadRegistryFonts(CharData::kFontTypeTrueType);
     // 21 and 22. The font list.
     FillFontList();

@@ -2,6 +2,7 @@
 // the copy picture, and the undo text of the size box.
 #include "mainwin/fwMain.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/ControlProbes.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-// The largest picture size taken, in points: larger ones would ask for
-// pictures and glyph bitmaps far beyond any use.
+// The largest size the copy picture is drawn at, in points: larger ones
+// would ask for pictures and glyph bitmaps far beyond any use.
 constexpr double kMaxPictureSize = 500;
 
 bool StyleChecked(const std::vector<std::unique_ptr<Runtime::CheckBox>>& boxes, size_t index)
@@ -43,8 +44,9 @@ void fwMain::chPicture_Click(int)
 
 // The size typed is shown in the view when the font fits there at that
 // size, else the largest size that fits, with that size as a hint beside
-// the box; the copy picture is drawn at the size typed. A size of 0 or
-// above 500 points is not taken: the copy picture then uses the view's size.
+// the box; the copy picture is drawn at the size typed, and at 500 points
+// for any size above that. A size of 0 (or no size) is not taken: the copy
+// picture then uses the view's size.
 void fwMain::cbPicture_Change()
 {
     if (EventsBusy > 0) return;
@@ -72,7 +74,7 @@ void fwMain::cbPicture_Change()
 
     Runtime::FontSpec copy = pbCopy.Font();
     Common::CopyFont(view, copy);
-    if (size >= 1 && size <= kMaxPictureSize) copy.Size = size;
+    if (size >= 1) copy.Size = std::min(size, kMaxPictureSize);
     pbCopy.SetFont(copy);
 
     const int lineHeight = pbView.TextHeight(L"W");

@@ -36,7 +36,8 @@ void fwMain::Form_Unload(int& /*cancel*/)
     Common::IniWriteNumber(file, picture, L"bbPicture0", tlView.ForeColor());
     Common::IniWriteNumber(file, picture, L"bbPicture1", tlView.BackColor());
     // The size the copy picture is drawn at, in whole points: the box's text
-    // may be any run of digits, most of them sizes the window does not take.
+    // may be any run of digits, and above the limit the picture is drawn at
+    // the limit.
     Common::IniWriteNumber(file, picture, L"cbPicture", std::round(pbCopy.Font().Size));
     for (size_t i = 0; i < chPicture.size(); ++i)
         Common::IniWriteNumber(file, picture, L"chPicture" + std::to_wstring(i), Checked(*chPicture[i]));

@@ -69,7 +69,19 @@ bool Form::Load()
     GetWindowRect(wnd_, &r);
     left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
 
-    Guard([this] { CreateControls(); });
+    // A form whose controls could not all be made (the system refused a
+    // window) does not load: its load event would act on controls that are
+    // not there. The error has been reported; the window goes without the
+    // unload events of a form that never loaded.
+    bool made = false;
+    Guard([&] {
+        CreateControls();
+        made = true;
+    });
+    if (!made) {
+        if (wnd_) DestroyWindow(wnd_);
+        return false;
+    }
     Guard([this] { Form_Load(); });
     return wnd_ != nullptr;
 }

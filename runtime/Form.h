@@ -22,7 +22,9 @@ public:
     std::wstring TypeName() const override { return Name(); }
 
     // Creates the window and the controls, then raises Form_Load. The window
-    // stays hidden until Show. False when the load unloaded the form again.
+    // stays hidden until Show. False when the load unloaded the form again,
+    // and when a control could not be made (the error is reported, the load
+    // event does not run and the window goes).
     bool Load();
     bool Loaded() const noexcept { return hWnd() != nullptr; }
     void Show();

@@ -186,9 +186,11 @@ TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
     ASSERT_TRUE(window_->cbPicture.Enabled());
 
     // The expected size: each glyph's cell (its advance, or its ink when
-    // wider) in the copy font, side by side.
-    auto expected = [&](const std::wstring& text) {
-        Runtime::ScopedFont font = Runtime::CreateScreenFont(window_->pbCopy.Font());
+    // wider) in the copy font at the given size, side by side.
+    auto expected = [&](const std::wstring& text, double points) {
+        Runtime::FontSpec spec = window_->pbCopy.Font();
+        spec.Size = points;
+        Runtime::ScopedFont font = Runtime::CreateScreenFont(spec);
         Runtime::ScopedGetDC dc(nullptr);
         Runtime::ScopedSelect selected(dc.Get(), font.Get());
         SIZE total{0, 0};
@@ -205,8 +207,11 @@ TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
         return total;
     };
 
-    struct Case { const wchar_t* text; const wchar_t* size; };
-    const Case cases[] = {{L"H", L"12"}, {L"HH", L"12"}, {L"Hi\u00E9", L"36"}, {L"W", L"72"}};
+    // A size above the limit of 500 points draws at the limit.
+    struct Case { const wchar_t* text; const wchar_t* size; double points; };
+    const Case cases[] = {{L"H", L"12", 12}, {L"HH", L"12", 12},  {L"Hi\u00E9", L"36", 36},
+                          {L"W", L"72", 72}, {L"W", L"500", 500}, {L"W", L"501", 500},
+                          {L"W", L"99999999999999999999", 500}};
     long lastHeight = 0;
     for (const Case& c : cases) {
         window_->cbPicture.SetText(c.size);
@@ -217,7 +222,7 @@ TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
         ASSERT_TRUE(bitmap.Get() != nullptr) << "text of " << wcslen(c.text) << " at " << c.size;
         BITMAP info{};
         GetObjectW(bitmap.Get(), sizeof info, &info);
-        SIZE want = expected(c.text);
+        SIZE want = expected(c.text, c.points);
         EXPECT_EQ(info.bmWidth, want.cx) << "text of " << wcslen(c.text) << " at " << c.size;
         EXPECT_EQ(info.bmHeight, want.cy) << "text of " << wcslen(c.text) << " at " << c.size;
         EXPECT_GE(info.bmHeight, lastHeight);

@@ -8,15 +8,25 @@
 
 namespace MainWinTest {
 
-LoadedMain::LoadedMain(const std::string& settings)
+LoadedMain::LoadedMain(const std::string& settings) : ownFolder_(std::in_place), folder_(ownFolder_->Path())
+{
+    if (!settings.empty()) TestSupport::WriteBytes(Settings(), settings);
+    Load();
+}
+
+LoadedMain::LoadedMain(const std::wstring& folder) : folder_(folder)
+{
+    Load();
+}
+
+void LoadedMain::Load()
 {
     static const bool controlsReady = [] {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         return InitCommonControlsEx(&icc) != FALSE;
     }();
     (void)controlsReady;
-    if (!settings.empty()) TestSupport::WriteBytes(Settings(), settings);
-    Runtime::App::SetLocation(folder_.Path(), L"Orlenta");
+    Runtime::App::SetLocation(folder_, L"Orlenta");
     form_ = std::make_unique<fwMain>();
     loaded_ = form_->Load();
     if (loaded_) {

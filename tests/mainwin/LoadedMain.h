@@ -4,6 +4,7 @@
 // entity files live in a temporary folder of their own ("Orlenta.dat",
 // ".csv", ".ent" there), so tests may run side by side.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "mainwin/fwMain.h"
@@ -16,6 +17,9 @@ public:
     // Loads and shows the window; `settings` (when not empty) is written as
     // the settings file first, as the bytes of an ANSI INI text.
     explicit LoadedMain(const std::string& settings = {});
+    // Loads and shows the window with its files in `folder`, a folder the
+    // test keeps (for runs one after the other on the same files).
+    explicit LoadedMain(const std::wstring& folder);
     // Unloads the window (which writes its settings) unless a test already did.
     ~LoadedMain();
     LoadedMain(const LoadedMain&) = delete;
@@ -26,7 +30,7 @@ public:
     // Whether start-up succeeded and the window is open.
     bool Loaded() const noexcept { return loaded_; }
 
-    std::wstring File(const std::wstring& name) const { return folder_.File(name); }
+    std::wstring File(const std::wstring& name) const { return folder_ + L"\\" + name; }
     std::wstring Settings() const { return File(L"Orlenta.dat"); }
 
     // Unloads the window now (its settings are written); false when cancelled.
@@ -35,7 +39,10 @@ public:
     static void Pump();
 
 private:
-    TestSupport::TempFolder folder_;
+    void Load();
+
+    std::optional<TestSupport::TempFolder> ownFolder_;
+    std::wstring folder_;
     std::unique_ptr<fwMain> form_;
     bool loaded_ = false;
 };

@@ -90,10 +90,11 @@ TEST(Options, ThePictureSizeShowsInTheViewUpToTheLargestThatFits)
         {L"1", L"1", 40, L"(40)", 1},
         {L"2", L"2", 2, L"", 2},
         {L"1a2", L"12", 12, L"", 12},
+        // The limit, and above it: the copy picture is drawn at the limit.
         {L"500", L"500", 40, L"(40)", 500},
-        // Too large to draw: refused, the copy picture takes the view's size.
-        {L"501", L"501", 40, L"(40)", 40},
-        {L"99999999999999999999", L"99999999999999999999", 40, L"(40)", 40},
+        {L"501", L"501", 40, L"(40)", 500},
+        {L"999", L"999", 40, L"(40)", 500},
+        {L"99999999999999999999", L"99999999999999999999", 40, L"(40)", 500},
         {L"", L"", 40, L"(40)", 40},
         {L"x", L"", 40, L"(40)", 40},
     };
@@ -129,12 +130,14 @@ TEST(Options, TheChosenFontAndTheSavedPictureOptionsReachTheViewAndTheCopyPictur
 
 TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
 {
-    for (const char* stored : {"999999999", "abc", "0"}) {
+    // The copy picture: at the limit above it, at the view's size for none.
+    struct Case { const char* stored; bool atLimit; };
+    for (const auto& [stored, atLimit] : {Case{"999999999", true}, Case{"abc", false}, Case{"0", false}}) {
         LoadedMain window(std::string("[fwMain_Picture]\r\ncbPicture=") + stored + "\r\n");
         ASSERT_TRUE(window.Loaded()) << stored;
         ASSERT_GT(window->ViewFontSize, 0) << stored;
         EXPECT_EQ(window->pbView.Font().Size, window->ViewFontSize) << stored;
-        EXPECT_EQ(window->pbCopy.Font().Size, window->ViewFontSize) << stored;
+        EXPECT_EQ(window->pbCopy.Font().Size, atLimit ? 500 : window->ViewFontSize) << stored;
         EXPECT_EQ(window->tlPicture2.Caption(), L"(" + std::to_wstring(window->ViewFontSize) + L")") << stored;
     }
     // A number beyond reading gives the box's own default size.
@@ -145,13 +148,14 @@ TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
 }
 
 // What is saved is the size the copy picture is drawn at: the typed size
-// where it is taken, else the view's size; never the raw text.
+// up to the limit, the limit above it, else the view's size; never the raw
+// text.
 TEST(Options, TheSavedPictureSizeIsTheSizeTheWindowUses)
 {
     struct Case { const wchar_t* typed; int saved; };
     const int view = 40;
     const Case cases[] = {
-        {L"72", 72}, {L"500", 500}, {L"501", view}, {L"99999999999999999999", view}, {L"0", view}, {L"", view},
+        {L"72", 72}, {L"500", 500}, {L"501", 500}, {L"99999999999999999999", 500}, {L"0", view}, {L"", view},
     };
     for (const Case& c : cases) {
         LoadedMain window;
