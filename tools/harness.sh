@@ -117,6 +117,21 @@ stop_display() {
   XVFB_PID=
 }
 
+# A test that makes a folder unwritable (mode and immutable attribute) marks
+# it with "<folder>.locked" and unlocks it at its end; one that died before
+# then leaves the folder locked, so that nothing could delete it. Unlocks
+# every such folder left in the prefix.
+unlock_left_test_folders() {
+  local mark folder
+  for mark in "$ORLENTA_PREFIX"/drive_c/users/*/Temp/*.locked; do
+    [ -e "$mark" ] || continue
+    folder=${mark%.locked}
+    chattr -i "$folder" 2>/dev/null
+    chmod u+w "$folder" 2>/dev/null
+    rm -f "$mark"
+  done
+}
+
 stop_wine() {
   WINEPREFIX=$ORLENTA_PREFIX wineserver -k >/dev/null 2>&1 || true
 }
