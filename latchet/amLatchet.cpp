@@ -1,9 +1,12 @@
 #include "latchet/amLatchet.h"
 
+#include <map>
 #include <memory>
+#include <mutex>
 
 #include "latchet/cmLatchet.h"
 #include "runtime/ComServer.h"
+#include "runtime/SlimLock.h"
 
 namespace amLatchet {
 
@@ -21,20 +24,42 @@ const wchar_t kOldWindowProc[] = L"OldWindowProc";
 // again and can leave; the server stays loaded meanwhile.
 const wchar_t kPassOn[] = L"LatchetPassOn";
 
-// The window this thread hooked last, with what its properties hold. The hook
-// procedure runs for every message of the window; reading the properties
-// costs Wine a server round trip each, so the thread answers from this
-// record and reads the properties only for other windows.
+// The window each thread hooked last, with what its properties hold. The
+// hook procedure runs for every message of the window; reading the
+// properties costs Wine a server round trip each, so the thread answers from
+// its record and reads the properties only for other windows. The records
+// are kept by thread id, not in thread-local storage: this toolchain's gives
+// each thread that uses it a record of the threads library in each load of
+// the module, which unloading the server leaves behind.
 struct HookRecord {
     HWND window = nullptr;
     cmLatchet* instance = nullptr;
     WNDPROC previous = nullptr;
 };
 
-HookRecord& Record()
+Runtime::SlimLock g_recordsLock;
+std::map<DWORD, HookRecord> g_records;
+
+// This thread's record of `window`; an empty one when it holds another.
+HookRecord RecordOf(HWND window)
 {
-    thread_local HookRecord record;
-    return record;
+    std::lock_guard<Runtime::SlimLock> hold(g_recordsLock);
+    auto found = g_records.find(GetCurrentThreadId());
+    if (found == g_records.end() || found->second.window != window) return {};
+    return found->second;
+}
+
+void SetRecord(const HookRecord& record)
+{
+    std::lock_guard<Runtime::SlimLock> hold(g_recordsLock);
+    g_records[GetCurrentThreadId()] = record;
+}
+
+void ForgetRecord(HWND window)
+{
+    std::lock_guard<Runtime::SlimLock> hold(g_recordsLock);
+    auto found = g_records.find(GetCurrentThreadId());
+    if (found != g_records.end() && found->second.window == window) g_records.erase(found);
 }
 
 // The hook procedure runs on the window's thread: only that thread's
@@ -42,7 +67,7 @@ HookRecord& Record()
 void Remember(HWND window, cmLatchet* instance, HANDLE previous)
 {
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
-        Record() = {window, instance, reinterpret_cast<WNDPROC>(previous)};
+        SetRecord({window, instance, reinterpret_cast<WNDPROC>(previous)});
 }
 
 bool InFront(HWND window)
@@ -109,19 +134,19 @@ void Unhook(HWND window)
     if (HANDLE previous = GetPropW(window, kOldWindowProc)) LeaveChain(window, previous);
     RemovePropW(window, kObjectPointer);
     RemovePropW(window, kOldWindowProc);
-    if (Record().window == window) Record() = {};
+    ForgetRecord(window);
 }
 
 cmLatchet* HookOf(HWND window)
 {
     if (!window) return nullptr;
-    if (Record().window == window) return Record().instance;
+    if (HookRecord record = RecordOf(window); record.window) return record.instance;
     return static_cast<cmLatchet*>(GetPropW(window, kObjectPointer));
 }
 
 WNDPROC PreviousProc(HWND window)
 {
-    if (window && Record().window == window) return Record().previous;
+    if (HookRecord record = RecordOf(window); window && record.window) return record.previous;
     return reinterpret_cast<WNDPROC>(GetPropW(window, kOldWindowProc));
 }
 

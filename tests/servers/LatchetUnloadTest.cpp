@@ -1,8 +1,10 @@
 // The server's load against the hook's life: the host lets go of the
 // server when DllCanUnloadNow says yes, and nothing of the server may run
 // after that; a window procedure put in front of the hook keeps working
-// when the hook lets go.
+// when the hook lets go; and a server loaded and freed again and again
+// leaves nothing behind.
 #include "tests/servers/LatchetFixture.h"
+#include "tests/support/ProcessCounts.h"
 
 namespace {
 
@@ -161,6 +163,36 @@ TEST_F(LatchetUnload, TheWindowDestroyedInsideTheMessageHandler)
         }
         EXPECT_TRUE(FreeServer());
     }
+}
+
+// A control made, hooked to a window with a hot key, and released, and the
+// server freed: the module leaves the process each time, and thirty such
+// loads leave the process no more threads and handles than the first did.
+TEST_F(LatchetUnload, LoadingAndFreeingTheServerAgainAndAgainLeavesNothingBehind)
+{
+    int threadsAfterFirst = 0, handlesAfterFirst = 0;
+    for (int cycle = 1; cycle <= 30; ++cycle) {
+        SCOPED_TRACE(cycle);
+        MakeControl();
+        HookWindow();
+        Put(L"HotKeyCtrl", BoolArg(true));
+        Put(L"HotKeyAlt", BoolArg(true));
+        Put(L"HotKeyCode", LongArg('K'));
+        log.clear();
+        SendMessageW(window, kListed, 0, 0);
+        EXPECT_EQ(log, (std::vector<std::string>{kEvent, kWindow}));
+        ReleaseControl();
+        EXPECT_FALSE(Hooked(window));
+        EXPECT_EQ(GlobalFindAtomA("75.3"), 0);
+        ASSERT_TRUE(FreeServer());
+        EXPECT_FALSE(ServerLoaded());
+        if (cycle == 1) threadsAfterFirst = ThreadCount(), handlesAfterFirst = HandleCount();
+    }
+    printf("threads: %d after one load, %d after 30\n", threadsAfterFirst, ThreadCount());
+    printf("handles: %d after one load, %d after 30\n", handlesAfterFirst, HandleCount());
+    EXPECT_LE(ThreadCount(), threadsAfterFirst);
+    EXPECT_NE(HandleCount(), -1);
+    EXPECT_LE(HandleCount(), handlesAfterFirst);
 }
 
 } // namespace
