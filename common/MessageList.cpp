@@ -38,15 +38,17 @@ void MessageList::Add(std::wstring_view name, long value)
     ++last_;
 }
 
-MessageList& ThreadMessageList()
-{
-    thread_local MessageList table;
-    return table;
-}
+namespace {
+
+MessageList g_table;
+
+} // namespace
+
+MessageList& SharedMessageList() { return g_table; }
 
 void AddToList(std::wstring_view name, long value)
 {
-    ThreadMessageList().Add(name, value);
+    g_table.Add(name, value);
 }
 
 } // namespace Common

@@ -1,6 +1,7 @@
 #pragma once
 // The table of named window messages that the hook control's message page
-// lists: one per user-interface thread, filled row by row with AddToList.
+// lists: one for the module, filled row by row with AddToList and only read
+// once filled (its rows are the same for every thread and every control).
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +32,10 @@ private:
     short last_ = -1; // the last filled row
 };
 
-// This thread's table.
-MessageList& ThreadMessageList();
+// The module's table.
+MessageList& SharedMessageList();
 
-// Appends a row to this thread's table.
+// Appends a row to the module's table.
 void AddToList(std::wstring_view name, long value);
 
 } // namespace Common

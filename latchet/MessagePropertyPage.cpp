@@ -97,7 +97,7 @@ void MessagePropertyPage::Load(IDispatch* control)
     std::wstring pageList = MessagePage::PageList(Common::MemberText(control, L"Messages"));
     SetWindowTextW(ltCount_, MessagePage::CountLabel(pageList).c_str());
 
-    std::vector<MessagePage::Item> items = MessagePage::Items(Common::ThreadMessageList(), pageList);
+    std::vector<MessagePage::Item> items = MessagePage::Items(Common::SharedMessageList(), pageList);
     std::vector<std::wstring> texts = ItemTexts(items);
     filling_ = true;
     values_.clear();

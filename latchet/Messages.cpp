@@ -4,6 +4,9 @@
 // 29 characters; adding a row trims it.
 #include "latchet/Messages.h"
 
+#include <atomic>
+#include <thread>
+
 #include "common/MessageList.h"
 
 namespace Messages {
@@ -1216,14 +1219,29 @@ const Constant kConstants[] = {
     {L"WM_XBUTTONUP                 ", 524},
 };
 
+enum : int { kEmpty, kFilling, kFilled };
+std::atomic<int> g_state{kEmpty};
+
 } // namespace
 
 void Init()
 {
-    Common::MessageList& table = Common::ThreadMessageList();
-    table.Reset(2001);
-    for (const Constant& constant : kConstants) Common::AddToList(constant.name, constant.value);
-    table.Shrink();
+    // The rows are the same each time: the first control of the module's
+    // load fills the table, and every thread only reads it from then on. A
+    // table per thread would be thread-local storage, which this
+    // toolchain's runtime ties to the module (an object with a destructor
+    // keeps the server loaded until the thread ends) and to the thread (a
+    // record of the threads library per load that unloading leaves behind).
+    int expected = kEmpty;
+    if (g_state.compare_exchange_strong(expected, kFilling)) {
+        Common::MessageList& table = Common::SharedMessageList();
+        table.Reset(2001);
+        for (const Constant& constant : kConstants) Common::AddToList(constant.name, constant.value);
+        table.Shrink();
+        g_state = kFilled;
+        return;
+    }
+    while (g_state != kFilled) std::this_thread::yield();
 }
 
 } // namespace Messages

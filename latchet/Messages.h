@@ -1,10 +1,11 @@
 #pragma once
-// The module that fills the thread's table of named window messages
-// (Common::ThreadMessageList) for the control's message page.
+// The module that fills the table of named window messages
+// (Common::SharedMessageList) for the control's message page.
 
 namespace Messages {
 
-// Fills the table anew: 1,198 rows in the page's order.
+// Fills the table once: 1,198 rows in the page's order. A call while
+// another thread fills it returns when the table is filled.
 void Init();
 
 } // namespace Messages

@@ -98,7 +98,7 @@ TEST(MessageHeaders, EveryRowHasThePublishedValueOfItsName)
     const auto headers = Lookup(std::begin(kHeaderValues), std::end(kHeaderValues));
     const auto elsewhere = Lookup(std::begin(kPublishedElsewhere), std::end(kPublishedElsewhere));
     const auto earlier = Lookup(std::begin(kEarlierHeaders), std::end(kEarlierHeaders));
-    const Common::MessageList& table = Common::ThreadMessageList();
+    const Common::MessageList& table = Common::SharedMessageList();
     ASSERT_EQ(table.Count(), 1198);
     int fromHeaders = 0;
     for (int i = 0; i < table.Count(); ++i) {

@@ -24,7 +24,7 @@ TEST(MessagePage, LoadsEachNumberOnceAndCountsThem)
 TEST(MessagePage, ListedRowsStandFirstCheckedInTableOrder)
 {
     Messages::Init();
-    const Common::MessageList& table = Common::ThreadMessageList();
+    const Common::MessageList& table = Common::SharedMessageList();
     std::vector<Item> items = Items(table, PageList(L"83 3 83"));
     ASSERT_EQ(static_cast<int>(items.size()), table.Count());
     // WM_HELP (83) and WM_MOVE (3) lead, in the table's order.

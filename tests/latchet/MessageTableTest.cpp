@@ -14,7 +14,7 @@ namespace {
 std::map<std::wstring, long> Values()
 {
     std::map<std::wstring, long> values;
-    const Common::MessageList& table = Common::ThreadMessageList();
+    const Common::MessageList& table = Common::SharedMessageList();
     for (int i = 0; i < table.Count(); ++i) values.emplace(table.Row(i).Name, table.Row(i).Value);
     return values;
 }
@@ -22,7 +22,7 @@ std::map<std::wstring, long> Values()
 TEST(MessageTable, HoldsTheRowsInThePagesOrder)
 {
     Messages::Init();
-    const Common::MessageList& table = Common::ThreadMessageList();
+    const Common::MessageList& table = Common::SharedMessageList();
     ASSERT_EQ(table.Count(), 1198);
     EXPECT_EQ(table.Row(0).Name, L"CCM_FIRST");
     EXPECT_EQ(table.Row(0).Value, 8192);
@@ -76,7 +76,7 @@ TEST(MessageTable, IsTheSameEachTimeItIsBuilt)
     const std::map<std::wstring, long> first = Values();
     Messages::Init();
     EXPECT_EQ(Values(), first);
-    EXPECT_EQ(Common::ThreadMessageList().Count(), 1198);
+    EXPECT_EQ(Common::SharedMessageList().Count(), 1198);
 }
 
 TEST(MessageList, TrimsNamesAndRefusesRowsBeyondItsRoom)

@@ -8,6 +8,7 @@ namespace TestSupport {
 namespace {
 
 using EntryClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+using EntryNoArgs = HRESULT(STDAPICALLTYPE*)();
 
 std::vector<std::string>* gLog = nullptr;
 
@@ -40,8 +41,7 @@ void LatchetFixture::SetUp()
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassW(&windowClass);
-    std::wstring path = BuildPath("latchet/Latchet.dll");
-    dll_ = LoadLibraryW(path.c_str());
+    LoadServer();
     ASSERT_NE(dll_, nullptr);
     control = NewControl(&site);
     ASSERT_TRUE(control);
@@ -59,6 +59,27 @@ void LatchetFixture::TearDown()
     if (dll_) FreeLibrary(dll_);
     CoUninitialize();
 }
+
+void LatchetFixture::LoadServer()
+{
+    if (!dll_) dll_ = LoadLibraryW(BuildPath("latchet/Latchet.dll").c_str());
+}
+
+HRESULT LatchetFixture::CanUnloadNow()
+{
+    auto canUnload = reinterpret_cast<EntryNoArgs>(GetProcAddress(dll_, "DllCanUnloadNow"));
+    return canUnload ? canUnload() : E_FAIL;
+}
+
+bool LatchetFixture::FreeServer()
+{
+    if (!dll_ || CanUnloadNow() != S_OK) return false;
+    FreeLibrary(dll_);
+    dll_ = nullptr;
+    return true;
+}
+
+bool LatchetFixture::ServerLoaded() { return GetModuleHandleW(L"Latchet.dll") != nullptr; }
 
 HRESULT LatchetFixture::ClassFactory(REFCLSID classId, IClassFactory** factory)
 {

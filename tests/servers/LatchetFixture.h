@@ -44,6 +44,16 @@ protected:
     // The run-time error number of a failed call (0: it did not fail).
     int ErrorOfPut(const wchar_t* name, const VARIANT& value, std::wstring* description = nullptr);
 
+    // The server's DllCanUnloadNow.
+    HRESULT CanUnloadNow();
+    // Lets go of the server's load the way the host does: only when
+    // DllCanUnloadNow says yes. True when it let go.
+    bool FreeServer();
+    // Loads the server again after FreeServer (nothing when it is loaded).
+    void LoadServer();
+    // Whether the server's module is in the process.
+    static bool ServerLoaded();
+
     static bool Hooked(HWND window);
     // Closes a control and takes it off its site, as a host does before
     // releasing it.
