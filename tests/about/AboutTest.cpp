@@ -8,6 +8,7 @@
 #include "tests/servers/HttpTestServer.h"
 #include "tests/support/CursorAnswer.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/ServerEntry.h"
 
 #include <atomic>
 
@@ -343,9 +344,7 @@ int ServerLoads()
 bool ServerIdle()
 {
     HMODULE server = GetModuleHandleW(fwAbout::UpdateServerFile);
-    using EntryCanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = server ? reinterpret_cast<EntryCanUnload>(GetProcAddress(server, "DllCanUnloadNow")) : nullptr;
-    return !canUnload || canUnload() == S_OK;
+    return !server || TestSupport::ServerCanUnloadNow(server) == S_OK;
 }
 
 // Closing the window, idle or during a check (which returns from inside the

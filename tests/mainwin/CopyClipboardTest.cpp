@@ -188,9 +188,9 @@ TEST_F(CopyButton, PictureFormCopiesABitmapOfTheGlyphsSideBySide)
     // The expected size: each glyph's cell (its advance, or its ink when
     // wider) in the copy font at the given size, side by side.
     auto expected = [&](const std::wstring& text, double points) {
-        Runtime::FontSpec spec = window_->pbCopy.Font();
-        spec.Size = points;
-        Runtime::ScopedFont font = Runtime::CreateScreenFont(spec);
+        Runtime::FontSpec sized = window_->pbCopy.Font();
+        sized.Size = points;
+        Runtime::ScopedFont font = Runtime::CreateScreenFont(sized);
         Runtime::ScopedGetDC dc(nullptr);
         Runtime::ScopedSelect selected(dc.Get(), font.Get());
         SIZE total{0, 0};

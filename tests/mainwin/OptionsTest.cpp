@@ -128,7 +128,7 @@ TEST(Options, TheChosenFontAndTheSavedPictureOptionsReachTheViewAndTheCopyPictur
     }
 }
 
-TEST(Options, AStoredPictureSizeOutOfBoundsIsRefusedAtStartUp)
+TEST(Options, AStoredPictureSizeOutOfBoundsIsCappedOrRefusedAtStartUp)
 {
     // The copy picture: at the limit above it, at the view's size for none.
     struct Case { const char* stored; bool atLimit; };

@@ -3,12 +3,13 @@
 #include <objbase.h>
 #include <olectl.h>
 
+#include "tests/support/ServerEntry.h"
+
 namespace TestSupport {
 
 namespace {
 
 using EntryClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-using EntryNoArgs = HRESULT(STDAPICALLTYPE*)();
 
 std::vector<std::string>* gLog = nullptr;
 
@@ -65,11 +66,7 @@ void LatchetFixture::LoadServer()
     if (!dll_) dll_ = LoadLibraryW(BuildPath("latchet/Latchet.dll").c_str());
 }
 
-HRESULT LatchetFixture::CanUnloadNow()
-{
-    auto canUnload = reinterpret_cast<EntryNoArgs>(GetProcAddress(dll_, "DllCanUnloadNow"));
-    return canUnload ? canUnload() : E_FAIL;
-}
+HRESULT LatchetFixture::CanUnloadNow() { return ServerCanUnloadNow(dll_); }
 
 bool LatchetFixture::FreeServer()
 {
