@@ -19,7 +19,7 @@ public:
     // The class factory's creation function.
     static HRESULT Create(REFIID iid, void** object)
     {
-        return Runtime::ComServer::HandOut(new (std::nothrow) Latchet(), iid, object);
+        return Runtime::ComServer::HandOutMade(iid, object, [] { return new Latchet(); });
     }
     ~Latchet() override;
 

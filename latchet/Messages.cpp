@@ -1232,16 +1232,27 @@ void Init()
     // toolchain's runtime ties to the module (an object with a destructor
     // keeps the server loaded until the thread ends) and to the thread (a
     // record of the threads library per load that unloading leaves behind).
-    int expected = kEmpty;
-    if (g_state.compare_exchange_strong(expected, kFilling)) {
-        Common::MessageList& table = Common::SharedMessageList();
-        table.Reset(2001);
-        for (const Constant& constant : kConstants) Common::AddToList(constant.name, constant.value);
-        table.Shrink();
-        g_state = kFilled;
-        return;
+    for (;;) {
+        int state = kEmpty;
+        if (g_state.compare_exchange_strong(state, kFilling)) {
+            Common::MessageList& table = Common::SharedMessageList();
+            try {
+                table.Reset(2001);
+                for (const Constant& constant : kConstants) Common::AddToList(constant.name, constant.value);
+                table.Shrink();
+            } catch (...) {
+                // Out of memory part-way: the table is left empty, for the
+                // next call (this thread's or one waiting) to fill again.
+                table.Reset(0);
+                g_state = kEmpty;
+                throw;
+            }
+            g_state = kFilled;
+            return;
+        }
+        if (state == kFilled) return;
+        std::this_thread::yield();
     }
-    while (g_state != kFilled) std::this_thread::yield();
 }
 
 } // namespace Messages

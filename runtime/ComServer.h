@@ -3,6 +3,7 @@
 // objects and locks that decides whether it may be unloaded.
 #include <windows.h>
 
+#include <new>
 #include <string>
 
 namespace Runtime::ComServer {
@@ -32,13 +33,25 @@ public:
     ObjectLock& operator=(const ObjectLock&) = delete;
 };
 
-// The end of a class's creation function: hands out interface `iid` of an
-// object just made with new (std::nothrow) (null: out of memory) and lets
-// go of the reference it was made with.
-template <typename Object>
-HRESULT HandOut(Object* made, REFIID iid, void** object)
+// The body of a class's creation function: `make` makes the object with
+// new (it runs in the class, which may keep its constructor private), and
+// its interface `iid` is handed out, the reference it was made with let go.
+// A constructor that throws (out of memory while it fills a table, say) is
+// an error code for the caller: no exception leaves through the class
+// factory.
+template <typename Make>
+HRESULT HandOutMade(REFIID iid, void** object, Make make)
 {
-    if (!made) return E_OUTOFMEMORY;
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    decltype(make()) made = nullptr;
+    try {
+        made = make();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
     HRESULT hr = made->QueryInterface(iid, object);
     made->Release();
     return hr;

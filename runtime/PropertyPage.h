@@ -51,7 +51,7 @@ public:
     template <typename Page>
     static HRESULT Create(REFIID iid, void** object)
     {
-        return ComServer::HandOut(new (std::nothrow) Page, iid, object);
+        return ComServer::HandOutMade(iid, object, [] { return new Page(); });
     }
 
     // The page window (null while the page is not active).

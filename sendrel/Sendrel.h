@@ -17,7 +17,7 @@ public:
     // The class factory's creation function.
     static HRESULT Create(REFIID iid, void** object)
     {
-        return Runtime::ComServer::HandOut(new (std::nothrow) Sendrel(), iid, object);
+        return Runtime::ComServer::HandOutMade(iid, object, [] { return new Sendrel(); });
     }
 
     // _Sendrel
