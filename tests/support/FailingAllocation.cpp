@@ -9,11 +9,13 @@
 namespace {
 
 thread_local int t_countdown = 0;
+thread_local bool t_failed = false;
 void (*g_beforeFailing)() = nullptr;
 
 void* Allocate(std::size_t size)
 {
     if (t_countdown > 0 && --t_countdown == 0) {
+        t_failed = true;
         if (g_beforeFailing) g_beforeFailing();
         throw std::bad_alloc();
     }
@@ -34,7 +36,13 @@ void* AllocateOrNull(std::size_t size) noexcept
 
 namespace FailingAllocation {
 
-void FailAt(int count) noexcept { t_countdown = count; }
+void FailAt(int count) noexcept
+{
+    t_countdown = count;
+    t_failed = false;
+}
+
+bool Failed() noexcept { return t_failed; }
 
 void BeforeFailing(void (*call)()) noexcept { g_beforeFailing = call; }
 

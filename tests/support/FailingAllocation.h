@@ -9,6 +9,9 @@ namespace FailingAllocation {
 // throw std::bad_alloc, once; 0 makes none fail.
 void FailAt(int count) noexcept;
 
+// Whether the failure FailAt asked for has happened.
+bool Failed() noexcept;
+
 // Called on the failing thread just before the failing allocation throws
 // (null: nothing); its own allocations do not fail.
 void BeforeFailing(void (*call)()) noexcept;
