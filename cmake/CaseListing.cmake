@@ -4,8 +4,8 @@
 # the program is built again; a listing that failed is never kept.
 #
 # A listing fails when the program cannot be run, ends with an exit code
-# other than 0, runs out of time, prints a line that is not part of a case
-# list, or lists no case. Such a listing is asked once more (under Wine one
+# other than 0, runs out of time, reports a crash of Wine's, prints a line
+# that is not part of a case list, or lists no case. Such a listing is asked once more (under Wine one
 # program start in several hundred fails before the program runs, printing
 # nothing); a program that lists its cases only then is named on standard
 # error as "listed only when asked again: PROGRAM". One whose listing fails
@@ -29,12 +29,20 @@ function(orlenta_ask_for_cases)
   set(CASES "" PARENT_SCOPE)
   set(shown "${output}${errors}")
   string(LENGTH "${shown}" length)
-  if(length GREATER 2000)
+  if(length EQUAL 0)
+    set(shown "(it printed nothing)")
+  elseif(length GREATER 2000)
     string(SUBSTRING "${shown}" 0 2000 shown)
     string(APPEND shown "\n(...)")
   endif()
   if(NOT "${result}" STREQUAL "0")
     set(REASON "the listing ended with: ${result}\n${shown}" PARENT_SCOPE)
+    return()
+  endif()
+  # Under Wine a program that crashes on its main thread ends with 0 once
+  # the crash's report is written (to standard error): its list may be cut.
+  if("\n${output}\n${errors}" MATCHES "\n(wine: Unhandled |Unhandled exception: )")
+    set(REASON "the listing crashed\n${shown}" PARENT_SCOPE)
     return()
   endif()
 

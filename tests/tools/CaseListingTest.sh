@@ -19,7 +19,7 @@ program() {
   chmod +x "$work/$1"
 }
 # Every program of the test, read by CTest as the build's test files are.
-programs=(good silent failing garbage slow flaky)
+programs=(good silent failing garbage crashed slow flaky)
 : >"$work/CTestTestfile.cmake"
 for name in "${programs[@]}"; do
   cat >"$work/$name.cases.cmake" <<CMAKE
@@ -36,7 +36,9 @@ list='echo "Running main() from gtest_main.cc"; printf "Suite.\n  One\n  Two\nVa
 program good "$list"
 program silent 'exit 0'
 program failing 'echo "cannot start"; exit 1'
-program garbage 'echo "wine: Unhandled page fault on read access to 0000000000000000"; exit 0'
+program garbage 'printf "Suite.\n  One\nerr: a line of something else\n"'
+# Its list, then Wine's report of a crash on the main thread, and 0.
+program crashed "$list; echo 'wine: Unhandled page fault on read access to 0000000000000000' >&2"
 program slow 'sleep 10'
 # Prints nothing the first time it is asked, its list from then on.
 program flaky "if [ -e '$work/flaky.asked' ]; then $list; else touch '$work/flaky.asked'; fi"
@@ -46,19 +48,20 @@ read_tests() {
   (cd "$work" && "$ctest" -N 2>"$work/stderr") | sed -nE 's/^ *Test +#[0-9]+: (.*)$/\1/p' | sort
 }
 expected=$(printf '%s\n' Suite.One Suite.Two Values/Param.Each/0 Suite.One Suite.Two Values/Param.Each/0 \
-  silent.ListingFailed failing.ListingFailed garbage.ListingFailed slow.ListingFailed | sort)
+  silent.ListingFailed failing.ListingFailed garbage.ListingFailed crashed.ListingFailed slow.ListingFailed | sort)
 got=$(read_tests)
 [ "$got" = "$expected" ] || fail "the tests listed: $(echo $got); expected: $(echo $expected)"
 grep -q '^listed only when asked again: flaky' "$work/stderr" || fail "the program that listed its cases when asked again was not named"
-grep -q 'listed only when asked again: \(good\|silent\|failing\|garbage\|slow\)' "$work/stderr" \
+grep -q 'listed only when asked again: \(good\|silent\|failing\|garbage\|crashed\|slow\)' "$work/stderr" \
   && fail "a program was named as listed when asked again that was not"
 
 # The failing tests fail, each with its reason; a good case's command runs.
 (cd "$work" && "$ctest" --output-on-failure -R 'ListingFailed' >"$work/run" 2>&1)
-for name in silent failing garbage slow; do
+for name in silent failing garbage crashed slow; do
   grep -qE "[0-9]+ - $name\.ListingFailed \(Failed\)" "$work/run" || fail "$name.ListingFailed did not fail"
 done
 grep -q 'silent could not list its cases: the listing named no case' "$work/run" || fail "no reason for the silent program"
+grep -q 'crashed could not list its cases: the listing crashed' "$work/run" || fail "no reason for the program that crashed"
 grep -q 'failing could not list its cases: the listing ended with: 1' "$work/run" || fail "no reason for the failing program"
 grep -q 'garbage could not list its cases: the listing printed a line that is not part of a case list' "$work/run" \
   || fail "no reason for the program that printed what is not a list"
@@ -67,7 +70,7 @@ grep -q 'slow could not list its cases: the listing ended with: Process terminat
 
 # A failed listing is not kept: the next run asks again, and a program that
 # lists its cases now has them.
-for name in silent failing garbage slow; do
+for name in silent failing garbage crashed slow; do
   [ -e "$work/$name.list.cmake" ] && fail "the failed listing of $name was kept"
 done
 program silent "$list"
