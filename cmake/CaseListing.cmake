@@ -5,13 +5,13 @@
 #
 # A listing fails when the program cannot be run, ends with an exit code
 # other than 0, runs out of time, reports a crash of Wine's, prints a line
-# that is not part of a case list, or lists no case. Such a listing is asked once more (under Wine one
-# program start in several hundred fails before the program runs, printing
-# nothing); a program that lists its cases only then is named on standard
-# error as "listed only when asked again: PROGRAM". One whose listing fails
-# twice gets a single test, PROGRAM.ListingFailed, that fails with the
-# reason, so that the run fails and names it while every other program's
-# cases still run.
+# that is not part of a case list, or lists no case. Such a listing is asked
+# once more (under Wine one program start in several hundred fails before
+# the program runs, printing nothing); a program that lists its cases only
+# then is named on standard error as "listed only when asked again:
+# PROGRAM". One whose listing fails twice gets a single test,
+# PROGRAM.ListingFailed, that fails with the reason, so that the run fails
+# and names it while every other program's cases still run.
 
 set(ORLENTA_CASE_LISTING_SCRIPT "${CMAKE_CURRENT_LIST_FILE}")
 
