@@ -134,4 +134,14 @@ unlock_left_test_folders() {
 
 stop_wine() {
   WINEPREFIX=$ORLENTA_PREFIX wineserver -k >/dev/null 2>&1 || true
+  # A Wine process whose server went away waits for good, out of the reach
+  # of the server's kill: end every process still started in the prefix.
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$ORLENTA_PREFIX" && kill -9 "$pid" 2>/dev/null
+  done
+  return 0
 }
