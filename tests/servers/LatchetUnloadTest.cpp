@@ -132,7 +132,9 @@ TEST_F(LatchetUnload, AProcedureInFrontOfTheHookOutlivesTheHookAndTheServer)
             }
             DestroyWindow(window);
         }
-        if (!freed) EXPECT_TRUE(FreeServer());
+        if (!freed) {
+            EXPECT_TRUE(FreeServer());
+        }
     }
 }
 

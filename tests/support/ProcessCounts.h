@@ -1,11 +1,10 @@
 #pragma once
-// What this process holds now, as the system's tables tell it: its threads
-// (a thread snapshot) and its kernel handles (the system's handle table;
-// under Wine GetProcessHandleCount answers 0).
+// What this process holds now: its threads (a thread snapshot) and its
+// kernel handles (the handle values that answer; under Wine
+// GetProcessHandleCount answers 0).
 namespace TestSupport {
 
 int ThreadCount();
-// -1 when the system does not give its handle table.
 int HandleCount();
 
 } // namespace TestSupport
