@@ -124,13 +124,15 @@ function(orlenta_list_cases)
     return()
   endif()
 
+  # The runner, the emulator and the program: the same for every case.
+  set(program "[==[${A_RUNNER}]==]")
+  foreach(word IN LISTS A_EMULATOR)
+    string(APPEND program " [==[${word}]==]")
+  endforeach()
+  string(APPEND program " [==[${A_EXECUTABLE}]==]")
   set(script "")
   foreach(case IN LISTS CASES)
-    set(command "[==[${A_RUNNER}]==]")
-    foreach(word IN LISTS A_EMULATOR)
-      string(APPEND command " [==[${word}]==]")
-    endforeach()
-    string(APPEND command " [==[${A_EXECUTABLE}]==] --gtest_filter=${case} --gtest_also_run_disabled_tests")
+    set(command "${program} --gtest_filter=${case} --gtest_also_run_disabled_tests")
     # Suites whose name ends in "Focus" need the display's keyboard focus,
     # which the windows of cases running beside them would take away.
     set(serial "${A_SERIAL}")
